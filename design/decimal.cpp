@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -35,7 +37,11 @@ const BigInt& pow5(int n) {
 }
 
 // q = num / den rounded half away from zero; den != 0.
+BigInt divide_rounded_by_limb(const BigInt& num, const BigInt& den);
+BigInt divide_rounded_long(const BigInt& num, const BigInt& den);
 BigInt divide_rounded(const BigInt& num, const BigInt& den) {
+  if (den.backend().size() == 1) return divide_rounded_by_limb(num, den);
+  if (den.backend().size() < 16 && num.backend().size() < 16) return divide_rounded_long(num, den);
   BigInt q, r;
   boost::multiprecision::divide_qr(num, den, q, r);
   if (!r.is_zero()) {
@@ -45,16 +51,274 @@ BigInt divide_rounded(const BigInt& num, const BigInt& den) {
   return q;
 }
 
+constexpr unsigned long long kTenPowers[] = {1ULL,
+                                             10ULL,
+                                             100ULL,
+                                             1000ULL,
+                                             10000ULL,
+                                             100000ULL,
+                                             1000000ULL,
+                                             10000000ULL,
+                                             100000000ULL,
+                                             1000000000ULL,
+                                             10000000000ULL,
+                                             100000000000ULL,
+                                             1000000000000ULL,
+                                             10000000000000ULL,
+                                             100000000000000ULL,
+                                             1000000000000000ULL,
+                                             10000000000000000ULL,
+                                             100000000000000000ULL,
+                                             1000000000000000000ULL,
+                                             10000000000000000000ULL};
+
+// Short numbers are divided limb by limb in place, with one hardware
+// division per limb: the ReCalc spends most of its time rounding and
+// converting, always by powers of ten.
+struct Limbs {
+  static constexpr unsigned kMax = 16;
+  unsigned long long v[kMax];
+  unsigned n = 0;
+  bool negative = false;
+};
+
+bool load_limbs(const BigInt& m, Limbs& out) {
+  const auto& be = m.backend();
+  if (be.size() > Limbs::kMax) return false;
+  out.n = be.size();
+  std::copy(be.limbs(), be.limbs() + out.n, out.v);
+  out.negative = m.sign() < 0;
+  return true;
+}
+
+BigInt store_limbs(Limbs& l) {
+  while (l.n > 1 && l.v[l.n - 1] == 0) --l.n;
+  BigInt r;
+  auto& be = r.backend();
+  be.resize(l.n, l.n);
+  std::copy(l.v, l.v + l.n, be.limbs());
+  be.normalize();
+  if (l.negative && !(l.n == 1 && l.v[0] == 0)) be.negate();
+  return r;
+}
+
+// (hi:lo) / d with hi < d; the remainder goes to `rem`.
+inline unsigned long long divide_wide(unsigned long long hi, unsigned long long lo, unsigned long long d,
+                                      unsigned long long* rem) {
+  unsigned __int128 n = (static_cast<unsigned __int128>(hi) << 64) | lo;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+  unsigned long long q, r;
+  __asm__("divq %4" : "=a"(q), "=d"(r) : "a"(lo), "d"(hi), "rm"(d));
+  (void)n;
+  *rem = r;
+  return q;
+#else
+  *rem = static_cast<unsigned long long>(n % d);
+  return static_cast<unsigned long long>(n / d);
+#endif
+}
+
+// Divides the magnitude in place; returns the remainder.
+unsigned long long divide_limbs(Limbs& l, unsigned long long d) {
+  unsigned long long rem = 0;
+  for (unsigned i = l.n; i-- > 0;) l.v[i] = divide_wide(rem, l.v[i], d, &rem);
+  while (l.n > 1 && l.v[l.n - 1] == 0) --l.n;
+  return rem;
+}
+
+void increment_limbs(Limbs& l) {
+  for (unsigned i = 0; i < l.n; ++i)
+    if (++l.v[i] != 0) return;
+  if (l.n < Limbs::kMax) l.v[l.n++] = 1;
+}
+
+BigInt divide_rounded_by_limb(const BigInt& num, const BigInt& den) {
+  Limbs l;
+  if (!load_limbs(num, l)) {
+    BigInt q, r;
+    boost::multiprecision::divide_qr(num, den, q, r);
+    if (!r.is_zero() && abs(r) * 2 >= abs(den)) q += (num.sign() == den.sign()) ? 1 : -1;
+    return q;
+  }
+  const unsigned long long d = *den.backend().limbs();
+  const unsigned long long rem = divide_limbs(l, d);
+  if (rem >= d - rem) increment_limbs(l);
+  l.negative = (num.sign() < 0) != (den.sign() < 0);
+  return store_limbs(l);
+}
+
+// Long division of magnitudes, u by v with v of two limbs or more (the
+// classic normalised schoolbook method, one quotient limb per step).
+// q receives the quotient, u is left holding the remainder.
+void divide_magnitudes(Limbs& u, const Limbs& v, Limbs& q) {
+  using u128 = unsigned __int128;
+  using s128 = __int128;
+  const unsigned m = u.n, n = v.n;
+  q.n = 0;
+  q.v[0] = 0;
+  if (m < n) {
+    q.n = 1;
+    return;
+  }
+  const int shift = __builtin_clzll(v.v[n - 1]);
+  unsigned long long vn[Limbs::kMax], un[Limbs::kMax + 1];
+  for (unsigned i = n - 1; i > 0; --i)
+    vn[i] = (v.v[i] << shift) | (shift ? v.v[i - 1] >> (64 - shift) : 0);
+  vn[0] = v.v[0] << shift;
+  un[m] = shift ? u.v[m - 1] >> (64 - shift) : 0;
+  for (unsigned i = m - 1; i > 0; --i)
+    un[i] = (u.v[i] << shift) | (shift ? u.v[i - 1] >> (64 - shift) : 0);
+  un[0] = u.v[0] << shift;
+
+  const u128 base = static_cast<u128>(1) << 64;
+  for (unsigned j = m - n + 1; j-- > 0;) {
+    const u128 top = (static_cast<u128>(un[j + n]) << 64) | un[j + n - 1];
+    u128 qhat = top / vn[n - 1];
+    u128 rhat = top - qhat * vn[n - 1];
+    while (qhat >= base || qhat * vn[n - 2] > ((rhat << 64) | un[j + n - 2])) {
+      --qhat;
+      rhat += vn[n - 1];
+      if (rhat >= base) break;
+    }
+    s128 borrow = 0, t = 0;
+    for (unsigned i = 0; i < n; ++i) {
+      const u128 product = qhat * vn[i];
+      t = static_cast<s128>(un[i + j]) - borrow - static_cast<s128>(product & (base - 1));
+      un[i + j] = static_cast<unsigned long long>(t);
+      borrow = static_cast<s128>(product >> 64) - (t >> 64);
+    }
+    t = static_cast<s128>(un[j + n]) - borrow;
+    un[j + n] = static_cast<unsigned long long>(t);
+    auto digit = static_cast<unsigned long long>(qhat);
+    if (t < 0) {  // qhat was one too large: add the divisor back
+      --digit;
+      u128 carry = 0;
+      for (unsigned i = 0; i < n; ++i) {
+        const u128 sum = static_cast<u128>(un[i + j]) + vn[i] + carry;
+        un[i + j] = static_cast<unsigned long long>(sum);
+        carry = sum >> 64;
+      }
+      un[j + n] += static_cast<unsigned long long>(carry);
+    }
+    q.v[j] = digit;
+  }
+  q.n = m - n + 1;
+  while (q.n > 1 && q.v[q.n - 1] == 0) --q.n;
+  for (unsigned i = 0; i < n; ++i)
+    u.v[i] = shift ? (un[i] >> shift) | (un[i + 1] << (64 - shift)) : un[i];
+  u.n = n;
+  while (u.n > 1 && u.v[u.n - 1] == 0) --u.n;
+}
+
+// a >= b for magnitudes.
+bool at_least(const Limbs& a, const Limbs& b) {
+  if (a.n != b.n) return a.n > b.n;
+  for (unsigned i = a.n; i-- > 0;)
+    if (a.v[i] != b.v[i]) return a.v[i] > b.v[i];
+  return true;
+}
+
+BigInt divide_rounded_long(const BigInt& num, const BigInt& den) {
+  Limbs u, v, q;
+  load_limbs(num, u);
+  load_limbs(den, v);
+  divide_magnitudes(u, v, q);
+  // Round half away from zero: up when twice the remainder reaches the divisor.
+  Limbs twice = u;
+  unsigned long long carry = 0;
+  for (unsigned i = 0; i < twice.n; ++i) {
+    const unsigned long long next = twice.v[i] >> 63;
+    twice.v[i] = (twice.v[i] << 1) | carry;
+    carry = next;
+  }
+  if (carry) twice.v[twice.n++] = carry;
+  if (!(u.n == 1 && u.v[0] == 0) && at_least(twice, v)) increment_limbs(q);
+  q.negative = (num.sign() < 0) != (den.sign() < 0);
+  return store_limbs(q);
+}
+
+// |l| / 10^k truncated; true when any dropped digit was not zero.
+bool truncate_limbs(Limbs& l, int k) {
+  bool inexact = false;
+  while (k > 0) {
+    int step = k < 19 ? k : 19;
+    if (divide_limbs(l, kTenPowers[step]) != 0) inexact = true;
+    k -= step;
+  }
+  return inexact;
+}
+
+// m / 10^k truncated toward zero. `inexact` is set when any digit dropped was
+// not zero.
+BigInt truncate_pow10(const BigInt& m, int k, bool* inexact = nullptr) {
+  Limbs l;
+  if (load_limbs(m, l)) {
+    bool dropped = truncate_limbs(l, k);
+    if (inexact && dropped) *inexact = true;
+    return store_limbs(l);
+  }
+  BigInt q, r;
+  boost::multiprecision::divide_qr(m, pow10(k), q, r);
+  if (inexact && !r.is_zero()) *inexact = true;
+  return q;
+}
+
+// m / 10^k rounded half away from zero: only the first dropped digit decides.
+BigInt round_pow10(const BigInt& m, int k) {
+  if (k <= 0) return m;
+  Limbs l;
+  if (load_limbs(m, l)) {
+    truncate_limbs(l, k - 1);
+    if (divide_limbs(l, 10) >= 5) increment_limbs(l);
+    return store_limbs(l);
+  }
+  return divide_rounded(m, pow10(k));
+}
+
 // Number of decimal digits of |n| (0 has one digit).
 int digit_count(const BigInt& n) {
-  BigInt a = abs(n);
-  if (a.is_zero()) return 1;
-  auto bits = boost::multiprecision::msb(a) + 1;
-  int digits = static_cast<int>(static_cast<double>(bits) * 0.30102999566398120);
-  if (digits < 1) digits = 1;
-  while (digits > 1 && a < pow10(digits - 1)) --digits;
-  while (a >= pow10(digits)) ++digits;
-  return digits;
+  if (n.backend().size() == 1) {
+    unsigned long long v = *n.backend().limbs();
+    int digits = 1;
+    while (digits < 20 && v >= kTenPowers[digits]) ++digits;
+    return digits;
+  }
+  // |n| lies in [2^(bits-1), 2^bits): its digit count is one of two values.
+  const auto bits = static_cast<int>(boost::multiprecision::msb(abs(n))) + 1;
+  const int low = static_cast<int>((bits - 1) * 0.30102999566398120) + 1;
+  const int high = static_cast<int>(bits * 0.30102999566398120) + 1;
+  if (low == high) return low;
+  return abs(n) >= pow10(high - 1) ? high : low;
+}
+
+// The nearest double to m / 10^scale, through the 64-bit mantissa of long
+// double when that is enough to decide the rounding; nullopt when it is not.
+std::optional<double> to_double_extended(const BigInt& m, int scale) {
+  if constexpr (std::numeric_limits<long double>::digits < 64) {
+    return std::nullopt;
+  } else {
+    int drop = digit_count(m) - 19;
+    if (drop < 0) drop = 0;
+    bool inexact = false;
+    BigInt head = truncate_pow10(abs(m), drop, &inexact);  // < 10^19 < 2^64
+    int power = scale - drop;                              // value = head / 10^power
+    if (power > 27 || power < -27) return std::nullopt;   // 10^27 is the largest exact one
+    auto whole = static_cast<long double>(head.convert_to<unsigned long long>());
+    long double ten = 1.0L;
+    for (int i = 0; i < (power < 0 ? -power : power); ++i) ten *= 10.0L;
+    long double x = power >= 0 ? whole / ten : whole * ten;
+    // The 64-bit result is within a few of its last units of the true value;
+    // converting to double is correct unless the 11 bits it drops lie that
+    // close to a half.
+    int exponent = 0;
+    long double fraction = std::frexp(x, &exponent);
+    auto bits = static_cast<unsigned long long>(std::ldexp(fraction, 64));
+    long long low = static_cast<long long>(bits & 0x7FF);
+    if (low > 0x400 - 40 && low < 0x400 + 40) return std::nullopt;
+    (void)inexact;
+    double result = static_cast<double>(x);
+    return m.sign() < 0 ? -result : result;
+  }
 }
 
 }  // namespace
@@ -75,19 +339,34 @@ Decimal Decimal::parse(std::string_view text) {
   return scanned->value;
 }
 
+std::int64_t Decimal::rounded_units(int places, std::int64_t low, std::int64_t high) const {
+  Limbs l;
+  if (places < scale_ && load_limbs(mantissa_, l)) {
+    truncate_limbs(l, scale_ - places - 1);
+    if (divide_limbs(l, 10) >= 5) increment_limbs(l);
+    if (l.n > 1 || l.v[0] > static_cast<unsigned long long>(high)) return l.negative ? low : high;
+    const auto magnitude = static_cast<std::int64_t>(l.v[0]);
+    return l.negative ? std::max(low, -magnitude) : magnitude;
+  }
+  const BigInt scaled = scaled_to(places);
+  if (scaled > high) return high;
+  if (scaled < low) return low;
+  return scaled.convert_to<std::int64_t>();
+}
+
 BigInt Decimal::scaled_to(int places) const {
   if (places >= scale_) return mantissa_ * pow10(places - scale_);
-  return divide_rounded(mantissa_, pow10(scale_ - places));
+  return round_pow10(mantissa_, scale_ - places);
 }
 
 Decimal Decimal::rounded(int places) const {
   if (places >= scale_) return *this;
-  return Decimal(divide_rounded(mantissa_, pow10(scale_ - places)), places);
+  return Decimal(round_pow10(mantissa_, scale_ - places), places);
 }
 
 Decimal Decimal::truncated() const {
   if (scale_ == 0) return *this;
-  return Decimal(BigInt(mantissa_ / pow10(scale_)), 0);
+  return Decimal(truncate_pow10(mantissa_, scale_), 0);
 }
 
 double Decimal::to_double() const {
@@ -100,6 +379,7 @@ double Decimal::to_double() const {
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     return static_cast<double>(mantissa_.convert_to<long long>()) / kTens[scale_];
   }
+  if (auto fast = to_double_extended(mantissa_, scale_)) return *fast;
   // strtod rounds the decimal text correctly.
   std::string text = mantissa_.str() + "e-" + std::to_string(scale_);
   return std::strtod(text.c_str(), nullptr);
@@ -126,7 +406,7 @@ Decimal Decimal::from_double(double x) {
   }
   int drop = digit_count(exact) - 15;
   if (drop > 0) {
-    exact = divide_rounded(exact, pow10(drop));
+    exact = round_pow10(exact, drop);
     scale -= drop;
   }
   return Decimal(std::move(exact), scale);
@@ -169,8 +449,27 @@ Decimal operator*(const Decimal& a, const Decimal& b) {
   return Decimal(a.mantissa_ * b.mantissa_, a.scale_ + b.scale_);
 }
 
+namespace {
+// k when |m| is 10^k, else -1.
+int power_of_ten_exponent(const BigInt& m) {
+  if (m.backend().size() != 1) return -1;  // divisors of the formulas are short
+  unsigned long long v = *m.backend().limbs();
+  for (int k = 0; k < 20; ++k)
+    if (v == kTenPowers[k]) return k;
+  return -1;
+}
+}  // namespace
+
 Decimal operator/(const Decimal& a, const Decimal& b) {
   if (b.mantissa_.is_zero()) return Decimal();
+  // Dividing by a power of ten only moves the point: exact, no long division.
+  if (int k = power_of_ten_exponent(b.mantissa_); k >= 0) {
+    BigInt m = b.mantissa_.sign() < 0 ? BigInt(-a.mantissa_) : a.mantissa_;
+    int scale = a.scale_ + k - b.scale_;
+    if (scale > Decimal::kQuotientPlaces)
+      return Decimal(round_pow10(m, scale - Decimal::kQuotientPlaces), Decimal::kQuotientPlaces);
+    return Decimal(std::move(m), scale);
+  }
   // a/b * 10^40 = a.m * 10^(40 - a.s + b.s) / b.m
   int shift = Decimal::kQuotientPlaces - a.scale_ + b.scale_;
   BigInt q = shift >= 0 ? divide_rounded(a.mantissa_ * pow10(shift), b.mantissa_)

@@ -8,6 +8,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include <compare>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +17,9 @@ namespace zq {
 
 // Expression templates off: every intermediate is a plain value, which reads
 // clearly and is faster for the short numbers of a design.
-using BigInt = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
+using BigInt = boost::multiprecision::number<
+    boost::multiprecision::cpp_int_backend<256, 0, boost::multiprecision::signed_magnitude,
+                                           boost::multiprecision::unchecked, std::allocator<boost::multiprecision::limb_type>>,
                                             boost::multiprecision::et_off>;
 
 class Decimal {
@@ -51,6 +54,9 @@ class Decimal {
   std::string to_string() const;
   // mantissa scaled to `places` places (value must already hold no more places).
   BigInt scaled_to(int places) const;
+  // Rounded to `places` as a count of its last place, held within [low, high]
+  // (high >= 0 >= low); what lies beyond saturates.
+  std::int64_t rounded_units(int places, std::int64_t low, std::int64_t high) const;
 
   Decimal pow(unsigned exponent) const;
 

@@ -86,14 +86,12 @@ std::int64_t capacity(ValueKind kind, int digits) {
 
 Field& Field::operator=(const Decimal& value) {
   // Whole-number values keep the whole part; decimals round to their places.
-  BigInt scaled = kind_ == ValueKind::Fixed ? value.scaled_to(places_) : value.truncated().mantissa();
   const std::int64_t high = capacity(kind_, digits_);
   const std::int64_t low = kind_ == ValueKind::UInt8   ? 0
                            : kind_ == ValueKind::Int16 ? std::numeric_limits<std::int16_t>::min()
                                                        : -high;
-  if (scaled > high) units_ = high;
-  else if (scaled < low) units_ = low;
-  else units_ = scaled.convert_to<std::int64_t>();
+  units_ = kind_ == ValueKind::Fixed ? value.rounded_units(places_, low, high)
+                                     : value.truncated().rounded_units(0, low, high);
   return *this;
 }
 

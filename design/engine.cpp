@@ -61,9 +61,16 @@ void recalculate_imperial(DesignRecord& r) {
   r.ECC = 0;
   r.CL = 2;
 
+  // Inside the loops only CL, and what follows from it, changes; the rest is
+  // taken once. Each loop's pass is a function of one value it carries (BW for
+  // the bandwidth loop, CL for the turns and the outer loop), so once a pass
+  // leaves that value as it found it every later pass repeats it exactly, and
+  // the loop can stop there with the very same end state.
+  const Decimal radius = r.CD / 2;
+  const Decimal p = radius * k5_08;
+  const double inverse_diameter = (1 / r.CCD).to_double();
   for (int pass = 0; pass < 5; ++pass) {
-    const Decimal radius = r.CD / 2;
-    const Decimal p = radius * k5_08;
+    const std::int64_t cl_in = r.CL.units();
     const Decimal qx = k0_0563 * r.CL / radius + k0_08;
     const Decimal s = radius / r.CL;
     r.ECC.store_from_double((std::sqrt(s.to_double()) * 0.38 + qx.to_double()) * p.to_double());
@@ -73,8 +80,10 @@ void recalculate_imperial(DesignRecord& r) {
     r.XC = capacitive_reactance(r, r.TCC);
     r.BW = bandwidth_from_resistance(r, r.ARR, r.TCC);
     for (int b = 0; b < 10; ++b) {
+      const std::int64_t bw_in = r.BW.units();
       r.RR = resistance_from_bandwidth(r, r.BW);
       r.BW = bandwidth_from_resistance(r, r.RR, r.TCC);
+      if (r.BW.units() == bw_in) break;
     }
     r.BW = two_to_one_bandwidth(r.BW);
     r.TL = 2 * r.CCL + r.CD;
@@ -83,11 +92,13 @@ void recalculate_imperial(DesignRecord& r) {
     r.CI = resonating_inductance(r, r.TCC);
     r.CL = r.SP * w.NTE;
     for (int t = 0; t < 5; ++t) {
-      const Decimal inverse_diameter = 1 / r.CCD;
+      const std::int64_t cl_before = r.CL.units();
       const Decimal radicand = 5 * r.CI * (3 * r.CCD + 9 * r.CL);
-      r.NT.store_from_double(inverse_diameter.to_double() * std::sqrt(radicand.to_double()));
+      r.NT.store_from_double(inverse_diameter * std::sqrt(radicand.to_double()));
       r.CL = r.NT * r.SP;
+      if (r.CL.units() == cl_before) break;
     }
+    if (r.CL.units() == cl_in) break;
   }
 
   r.XL = inductive_reactance(r, r.CI);
@@ -128,10 +139,10 @@ void recalculate_metric(DesignRecord& r) {
   r.RAT = r.CL / r.CCL;
   r.CI = resonating_inductance(r, r.TCC);
   r.CL = r.SP * w.NTE;
-  for (int t = 0; t < 5; ++t) {
-    r.NT.store_from_double(wheeler_turns(r.CI, r.CCD, r.SP, w.UF));
-    r.CL = r.NT * r.SP;
-  }
+  // The turns do not depend on CL, so all five passes give the same NT and
+  // one pass leaves the same end state.
+  r.NT.store_from_double(wheeler_turns(r.CI, r.CCD, r.SP, w.UF));
+  r.CL = r.NT * r.SP;
   r.XL = inductive_reactance(r, r.CI);
   r.LW = coil_wire_length(r);
   r.WR.store_from_double(wire_resistance(r));
