@@ -80,7 +80,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   for (const auto& a : assignments) {
     if (metric && find_value(a.name)->imperial_only) {
-      err << "zqcalc: the metric calculator has no " << a.name << " (in '" << a.name << "=...')\n";
+      err << "zqcalc: the metric calculator has no " << a.name << " (in '" << a.name << '='
+          << a.value.to_string() << "')\n";
       return 2;
     }
   }

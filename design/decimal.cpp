@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
@@ -476,6 +477,8 @@ Decimal operator/(const Decimal& a, const Decimal& b) {
                         : divide_rounded(a.mantissa_, b.mantissa_ * pow10(-shift));
   return Decimal(std::move(q), Decimal::kQuotientPlaces);
 }
+
+std::ostream& operator<<(std::ostream& out, const Decimal& value) { return out << value.to_string(); }
 
 bool operator==(const Decimal& a, const Decimal& b) { return (a <=> b) == 0; }
 

@@ -8,6 +8,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include <compare>
+#include <iosfwd>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -81,6 +82,9 @@ Decimal operator/(const Decimal& a, const Decimal& b);
 Decimal operator-(const Decimal& a);
 bool operator==(const Decimal& a, const Decimal& b);
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
+
+// Writes the text form, e.g. for test messages.
+std::ostream& operator<<(std::ostream& out, const Decimal& value);
 
 // 10^n, from a table for the exponents the calculations use.
 const BigInt& pow10(int n);
