@@ -30,8 +30,11 @@ std::string working_folder_short_path() {
 
 std::string path_in_working_folder(std::string_view name) {
   std::string path = working_folder_short_path();
+  // A folder that cannot be named (removed while in use): the bare name, which
+  // then fails to open rather than landing in the root folder.
+  if (path.empty()) return std::string(name);
   // A root folder already ends in the separator ("/", "C:\").
-  if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
+  if (path.back() != kPathSeparator) path += kPathSeparator;
   path += name;
   return path;
 }

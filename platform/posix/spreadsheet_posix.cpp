@@ -15,7 +15,15 @@ SpreadsheetOutcome DesktopSpreadsheet::open_workbook(const std::string& path) {
   std::string argument = path;
   char* argv[] = {program.data(), argument.data(), nullptr};
   pid_t pid = 0;
-  int rc = posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ);
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+#ifdef POSIX_SPAWN_SETSID
+  // A session of its own: the spreadsheet outlives the program and a Ctrl+C
+  // in the program's terminal.
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+#endif
+  int rc = posix_spawnp(&pid, program.c_str(), nullptr, &attr, argv, environ);
+  posix_spawnattr_destroy(&attr);
   if (rc != 0) {
     return {false, "No program was found to open the comparison log|" + path +
                        "|Install xdg-utils or open the file with your spreadsheet program."};

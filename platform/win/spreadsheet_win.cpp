@@ -9,6 +9,11 @@
 
 #include "platform/spreadsheet.h"
 
+#ifdef _MSC_VER
+#pragma comment(lib, "ole32.lib")
+#pragma comment(lib, "oleaut32.lib")
+#endif
+
 namespace zq {
 namespace {
 
