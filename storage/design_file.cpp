@@ -74,6 +74,10 @@ void read_design_values(const ProfileFile& file, DesignRecord& record, UnitSyste
   }
 }
 
+std::uint8_t read_metric_flag(const ProfileFile& file) {
+  return metric_flag_from(read_design_value(file.get(kDesignSection, "metric")));
+}
+
 void write_design_values(ProfileFile& file, const DesignRecord& record, UnitSystem units) {
   for (const char* key : design_save_keys(units)) file.set(kDesignSection, key, *record.text(key));
 }

@@ -4,6 +4,7 @@
 // comparison log and loads the file back; every load ends with the
 // unit-choice check and queues a ReCalc. "Email Results" writes a partial
 // copy, the scratch design file "zq.ini".
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +38,9 @@ std::span<const char* const> scratch_design_keys();
 // Loading steps without the window: every load key into the record (missing
 // or unreadable: 0), and in the imperial window ARR and CT, CT 0 becoming 40.
 void read_design_values(const ProfileFile& file, DesignRecord& record, UnitSystem units);
+// The design's metric flag: the key "metric", whole part, low eight bits;
+// a missing key gives 0.
+std::uint8_t read_metric_flag(const ProfileFile& file);
 // Writes the save keys of `record` into `file`, the flag as the process holds it.
 void write_design_values(ProfileFile& file, const DesignRecord& record, UnitSystem units);
 

@@ -23,7 +23,7 @@ UnitCheckResult unit_check(UnitSystem units, std::uint8_t flag) {
 }
 
 void check_units(CalculatorState& state, CalculatorView& view, const ProfileFile& design) {
-  std::uint8_t flag = metric_flag_from(read_design_value(design.get(kDesignSection, "metric")));
+  std::uint8_t flag = read_metric_flag(design);
   set_metric_flag(flag);
   UnitCheckResult r = unit_check(state.units, flag);
   if (r.unit_line) {
