@@ -15,7 +15,8 @@ class WidgetPlacement : public PlacementTarget {
   WidgetPlacement(QWidget* window, DialogUnits units, bool resizable)
       : window_(window), units_(units), resizable_(resizable) {}
   bool resizable() const override { return resizable_; }
-  bool is_maximized() const override { return window_->isMaximized(); }
+  // A maximized window that was then minimized counts as minimized only.
+  bool is_maximized() const override { return window_->isMaximized() && !window_->isMinimized(); }
   bool is_minimized() const override { return window_->isMinimized(); }
   Geometry geometry() const override;
   void unmaximize() override;
