@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "platform/error_manager.h"
@@ -41,6 +42,14 @@ void LayoutWindow::open() {
   if (open_) return;
   error_manager().push_procedure(procedure_);
   on_open();
+  // The first-run place: centred on the screen. A saved placement replaces it.
+  if (layout()) layout()->activate();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    // A window larger than the screen keeps its top left corner on it.
+    const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
+    move(qMax(centred.x(), area.left()), qMax(centred.y(), area.top()));
+  }
   restore_placement(procedure_, this, units(), layout_.resizable, settings_);
   open_ = true;
   show();

@@ -3,7 +3,8 @@
 // a menu bar), with the life cycle every window of the program shares:
 //
 //   open():  registers the procedure name with the error manager, calls
-//            on_open() (assign run-time texts), restores the placement saved
+//            on_open() (assign run-time texts), centres the window on the
+//            screen (its first-run place), restores the placement saved
 //            under the procedure name, shows the window.
 //   run():   open(), then the window's own event loop until it is closed;
 //            the window is application-modal, so its opener takes no input.
