@@ -45,6 +45,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zq::layout {
@@ -147,5 +148,14 @@ struct DisplayFormat {
 };
 // nullopt for a text that is not a display format.
 std::optional<DisplayFormat> parse_display_format(std::string_view text);
+
+// The text an entry field shows for a value given in its plain text form
+// ("7.15", "-3.01", "120", as DesignRecord::text gives it): a numeric format
+// shows exactly `places` decimals, rounded to nearest, halves away from zero
+// ("n11.3": "7.1504" → "7.150", "n5": "2.5" → "3"), with no grouping, so the
+// shown text reads back as the same number; a negative value keeps its sign.
+// A text format ("s20") cuts the text to its width. A text that is not a
+// plain decimal number is returned as it is.
+std::string format_display(std::string_view value, const DisplayFormat& format);
 
 }  // namespace zq::layout

@@ -227,7 +227,10 @@ BuiltLayout build_controls(const layout::WindowLayout& layout, QWidget* canvas) 
       if (const layout::Control* namer = layout::find_control(layout.controls, control.name_from))
         name = namer->text;
     }
-    if (name.empty()) name = control.label;
+    if (name.empty()) {
+      name = control.label;
+      if (name.starts_with('?')) name.remove_prefix(1);
+    }
     widget->setAccessibleName(text_of(name).trimmed());
   }
   return built;

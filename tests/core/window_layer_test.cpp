@@ -31,6 +31,33 @@ TEST(DisplayFormat, ParsesTheFormatsOfTheWindows) {
   for (const Case& c : cases) EXPECT_EQ(zq::layout::parse_display_format(c.text), c.expected) << c.text;
 }
 
+TEST(DisplayFormat, ShowsTheValueWithItsPlaces) {
+  struct Case {
+    const char* value;
+    const char* format;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"7.15", "n11.3", "7.150"},
+      {"7.1504", "n11.3", "7.150"},
+      {"7.1505", "n11.3", "7.151"},     // halves away from zero
+      {"-3.015", "n-10.2", "-3.02"},
+      {"-0.001", "n-10.2", "0.00"},     // no minus on a shown zero
+      {"9.9996", "n11.3", "10.000"},    // the carry runs into the whole part
+      {"2.5", "n5", "3"},
+      {"0", "n11.3", "0.000"},
+      {"120", "n5", "120"},
+      {"-3.01", "n10.2", "-3.01"},      // an unsigned format does not hide a minus
+      {"abc", "n11.3", "abc"},
+      {"M726 antenna for forty metres", "s20", "M726 antenna for for"},
+  };
+  for (const Case& c : cases) {
+    const auto format = zq::layout::parse_display_format(c.format);
+    ASSERT_TRUE(format) << c.format;
+    EXPECT_EQ(zq::layout::format_display(c.value, *format), c.shown) << c.value << " " << c.format;
+  }
+}
+
 TEST(ErrorManager, ClosingAWindowMakesItsOpenerCurrentAgain) {
   zq::ErrorManager errors;
   EXPECT_EQ(errors.current_procedure(), "");

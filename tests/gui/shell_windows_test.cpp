@@ -144,6 +144,12 @@ TEST_F(ShellFixture, EveryWindowBuildsAtItsRectanglesWithItsPictures) {
       }
   }
   EXPECT_FALSE(about.windowIcon().isNull());
+  // None of the three can be resized by the user.
+  for (zq::qt::LayoutWindow* window : std::initializer_list<zq::qt::LayoutWindow*>{&main_window, &pictures, &about}) {
+    window->open();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << window->procedure_name();
+    window->close();
+  }
   // The TearDown check finds no "could not be loaded" report.
 }
 
