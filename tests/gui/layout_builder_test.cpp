@@ -80,6 +80,12 @@ TEST_F(ShellFixture, BuilderMakesEveryKindAndFindsItByLabel) {
   EXPECT_EQ(window.control_as<QLabel>("?TITLE")->font().pointSize(), 16);
   EXPECT_TRUE(window.control_as<QLabel>("?TITLE")->font().bold());
   EXPECT_EQ(window.control("nothing"), nullptr);
+
+  // So does a control on the second tab once it is shown.
+  sheet->setCurrentIndex(1);
+  QApplication::processEvents();
+  EXPECT_EQ(window.control("?HELPTEXT")->mapTo(window.canvas(), QPoint(0, 0)),
+            window.units().to_px(kControls[9].rect).topLeft());
   window.close();
 }
 

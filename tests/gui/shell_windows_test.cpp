@@ -12,6 +12,7 @@
 #include "app/qt/info_windows.h"
 #include "app/qt/main_window.h"
 #include "app/shell_layouts.h"
+#include "build_settings.h"
 #include "platform/error_manager.h"
 #include "shell_test_support.h"
 
@@ -115,7 +116,7 @@ TEST(InformationWindowTables, PicturesAndAboutAsTheirTablesSay) {
                              {"?OKBUTTON", Kind::Button, "Close", {430, 291, 84, 14}},
                          });
   const auto& about = zq::shell::about_layout();
-  EXPECT_EQ(about.caption, "About ZQ Antenna Designer 1.0.0");
+  EXPECT_EQ(about.caption, std::string("About ZQ Antenna Designer ") + zq::build::kVersion);
   EXPECT_EQ(about.size, (zq::layout::Size{185, 92}));
   EXPECT_EQ(about.icon, "AGENT.ICO");
   expect_table(about, {
@@ -155,7 +156,7 @@ TEST_F(ShellFixture, EveryWindowBuildsAtItsRectanglesWithItsPictures) {
 
 TEST_F(ShellFixture, MainWindowAssignsItsTextsAndCaptionAndRegistersMain) {
   zq::shell::MainWindow window({});
-  EXPECT_EQ(window.windowTitle().toStdString(), "ZQ Antenna Designer 1.0.0");
+  EXPECT_EQ(window.windowTitle().toStdString(), std::string("ZQ Antenna Designer ") + zq::build::kVersion);
   window.open();
   EXPECT_EQ(zq::error_manager().current_procedure(), "Main");
   EXPECT_EQ(window.control_as<QLabel>("?PROMPT3")->text().toStdString(),
