@@ -22,13 +22,7 @@ const char* yes_no(bool flag) { return flag ? "Yes" : "No"; }
 
 // An unreadable settings file (a folder in its place, a read error) counts as
 // empty: placement is then simply not restored, and the user sees no message.
-ProfileFile read_settings(const std::filesystem::path& path) {
-  try {
-    return ProfileFile::load(path);
-  } catch (const std::ios_base::failure&) {
-    return ProfileFile();
-  }
-}
+ProfileFile read_settings(const std::filesystem::path& path) { return ProfileFile::load(path); }
 }  // namespace
 
 std::filesystem::path settings_file_path(std::string_view file_name) {

@@ -85,11 +85,19 @@ ProfileFile ProfileFile::parse(std::string_view text) {
 }
 
 ProfileFile ProfileFile::load(const std::filesystem::path& file) {
+  // Only a regular file is read: a folder or a pipe in its place reads as
+  // empty, like a missing file, instead of failing or blocking.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return {};
   std::ifstream in(file, std::ios::binary);
   if (!in) return {};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {};
-  return parse(bytes);
+  try {
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return {};
+    return parse(bytes);
+  } catch (const std::ios_base::failure&) {  // the stream library reports read errors this way
+    return {};
+  }
 }
 
 std::size_t ProfileFile::find_section(std::string_view section) const {
