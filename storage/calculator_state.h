@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "design/design_record.h"
+#include "platform/message_box.h"  // kErrorCaption
 
 namespace zq {
 
@@ -49,6 +50,5 @@ struct CalculatorState {
 CalculatorState open_calculator(UnitSystem units);
 std::string_view initial_unit_line(UnitSystem units);
 
-inline constexpr std::string_view kErrorCaption = "ZQ Error Message";
 
 }  // namespace zq
