@@ -64,11 +64,18 @@ CalculatorWindow::CalculatorWindow(UnitSystem units, CalculatorFacilities facili
 }
 
 CalculatorWindow::~CalculatorWindow() {
+  // The fields outlive this part of the window (the base class destroys
+  // them): their last focus change must not reach the calculator.
+  for (const auto& [widget, name] : field_of_) {
+    widget->removeEventFilter(this);
+    QObject::disconnect(widget, nullptr, this, nullptr);
+  }
+  field_of_.clear();
   while (busy_depth_ > 0) set_busy(false);
 }
 
 void CalculatorWindow::bind_fields() {
-  for (std::string_view name : calculator::shown_values(units())) {
+  for (std::string_view name : calculator::shown_values(unit_system())) {
     QWidget* widget = control(name);
     if (!widget) continue;
     const std::string value(name);
@@ -76,7 +83,7 @@ void CalculatorWindow::bind_fields() {
       field_of_[line] = value;
       line->installEventFilter(this);
       connect(line, &QLineEdit::editingFinished, this, [this, value] {
-        if (in_message_) return;
+        if (!reacting()) return;
         take_field(value);
         calculator_.field_event(value, FieldTrigger::Accepted);
       });
@@ -92,7 +99,7 @@ void CalculatorWindow::bind_fields() {
       connect(box, &QDoubleSpinBox::valueChanged, this, [this, value] { spin_changed(value); });
       connect(box, &QAbstractSpinBox::editingFinished, this, [this, value] {
         step_pending_[value] = false;  // the change was typed, not stepped
-        if (in_message_) return;
+        if (!reacting()) return;
         take_field(value);
         calculator_.field_event(value, FieldTrigger::Accepted);
       });
@@ -147,7 +154,7 @@ void CalculatorWindow::on_close() { calculator_.close(); }
 void CalculatorWindow::spin_changed(const std::string& name) {
   step_pending_[name] = true;
   QTimer::singleShot(0, this, [this, name] {
-    if (!step_pending_[name]) return;
+    if (!step_pending_[name] || !reacting()) return;
     step_pending_[name] = false;
     spin_stepped(name);
   });
@@ -155,7 +162,7 @@ void CalculatorWindow::spin_changed(const std::string& name) {
 
 void CalculatorWindow::spin_stepped(const std::string& name) {
   QDoubleSpinBox* box = spin(name);
-  const layout::Control* control = control_of(units(), name);
+  const layout::Control* control = control_of(unit_system(), name);
   if (box && control) {
     // The arrows stay within the layout's range even where typing may not.
     const double held = std::clamp(box->value(), control->spin.minimum, control->spin.maximum);
@@ -171,7 +178,7 @@ void CalculatorWindow::spin_stepped(const std::string& name) {
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
     auto it = field_of_.find(watched);
-    if (it != field_of_.end() && !in_message_) {
+    if (it != field_of_.end() && reacting()) {
       const std::string name = it->second;
       calculator_.field_event(name, FieldTrigger::AnyEvent);
     }
@@ -194,13 +201,13 @@ void CalculatorWindow::take_field(std::string_view name) {
 }
 
 void CalculatorWindow::take_screen() {
-  for (std::string_view name : calculator::shown_values(units())) take_field(name);
+  for (std::string_view name : calculator::shown_values(unit_system())) take_field(name);
   if (auto* name_box = entry(calculator::kNameBox)) state().record.SAVENAME = name_box->text().toStdString();
 }
 
 void CalculatorWindow::show_value(std::string_view name) {
   QWidget* widget = control(name);
-  const layout::Control* control = control_of(units(), name);
+  const layout::Control* control = control_of(unit_system(), name);
   const std::optional<std::string> value = state().record.text(name);
   if (!widget || !control || !value) return;
   const auto format = layout::parse_display_format(control->format);
@@ -218,7 +225,7 @@ void CalculatorWindow::show_value(std::string_view name) {
 }
 
 void CalculatorWindow::redraw() {
-  for (std::string_view name : calculator::shown_values(units())) show_value(name);
+  for (std::string_view name : calculator::shown_values(unit_system())) show_value(name);
   redraw_name_box();
   set_unit_line(state().unit_line);
 }

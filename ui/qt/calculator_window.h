@@ -45,7 +45,7 @@ class CalculatorWindow : public LayoutWindow, public calculator::CalculatorScree
   void run_calculator();
 
   calculator::Calculator& calculator() { return calculator_; }
-  UnitSystem units() const { return calculator_.units(); }
+  UnitSystem unit_system() const { return calculator_.units(); }
   CalculatorState& state() { return calculator_.state(); }
   QLineEdit* entry(std::string_view name) const { return control_as<QLineEdit>(name); }
   QDoubleSpinBox* spin(std::string_view name) const { return control_as<QDoubleSpinBox>(name); }
@@ -68,6 +68,10 @@ class CalculatorWindow : public LayoutWindow, public calculator::CalculatorScree
   void on_close() override;
 
  private:
+  // Field events count only while the window is open and no message of its
+  // own is up: the focus leaving a field as the window closes or as a
+  // message box opens is not the user's doing.
+  bool reacting() const { return is_open() && !in_message_; }
   void bind_fields();
   void bind_buttons();
   void show_value(std::string_view name);
