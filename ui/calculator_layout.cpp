@@ -94,7 +94,7 @@ const Control kImperialControls[] = {
     {.label = kHelp, .kind = Kind::Tab, .text = "   Help", .parent = kSheet},
 
     // Specifications, left column.
-    {.label = "?CYLHEADING", .kind = Kind::Text, .text = "Cylinder Specifications", .rect = {106, 37, 134, 11},
+    {.label = "?CYLHEADING", .kind = Kind::Text, .text = "Cylinder Specifications", .rect = {106, 37, 196, 11},
      .font = kHeadingFont, .parent = kSpec},
     left_prompt("?P_F", "Enter the Frequency in Megahertz", 49, true),
     field("F", "?P_F", 242, 49, true, true, kTipF),
@@ -130,7 +130,7 @@ const Control kImperialControls[] = {
     hidden(left_prompt("?P_SCWD", "Source Coil Wire Diameter", 216)),
     hidden(field("SCWD", "?P_SCWD", 240, 216, false, false, kTipSCWD)),
     {.label = "?SOURCEHEADING", .kind = Kind::Text, .text = "Source Capacitor Calculations",
-     .rect = {106, 228, 134, 11}, .font = {.points = 10, .bold = true, .color = "navy"}, .parent = kSpec},
+     .rect = {106, 228, 196, 11}, .font = {.points = 10, .bold = true, .color = "navy"}, .parent = kSpec},
     left_prompt("?P_SCD", "Source Coil Diameter:", 240, true),
     field("SCD", "?P_SCD", 242, 240, true, false),
     left_prompt("?P_CT", "Set Ratio of Tap 'L' to Coil 'L':", 251),
@@ -147,7 +147,7 @@ const Control kImperialControls[] = {
 
     // Specifications, right column.
     {.label = "?COILHEADING", .kind = Kind::Text, .text = "Tuning Coil Specifications",
-     .rect = {319, 37, 124, 11}, .font = kHeadingFont, .parent = kSpec},
+     .rect = {319, 37, 190, 11}, .font = kHeadingFont, .parent = kSpec},
     right_prompt("?P_WD", "Enter the Wire Diameter :", 49, true),
     field("WD", "?P_WD", 445, 49, true, true, kTipWD),
     right_prompt("?P_SP", "Enter Spacing :", 60, true),

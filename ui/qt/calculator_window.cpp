@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -34,6 +35,28 @@ int qt_key_of(HotKey key) {
   return 0;
 }
 
+// A button text wider than its button is broken into lines at blanks, as
+// the ReCalc button's long text needs.
+void wrap_button_text(QAbstractButton* button) {
+  const QFontMetrics metrics(button->font());
+  const int room = button->width() - 8;
+  const QStringList words = button->text().split(' ');
+  if (room <= 0 || metrics.horizontalAdvance(button->text()) <= room) return;
+  QString wrapped;
+  QString line;
+  for (const QString& word : words) {
+    const QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+      wrapped += line + '\n';
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  button->setAccessibleName(button->text());  // read as one line
+  button->setText(wrapped + line);
+}
+
 const layout::Control* control_of(UnitSystem units, std::string_view label) {
   return layout::find_control(calculator::calculator_layout(units).controls, label);
 }
@@ -58,6 +81,7 @@ CalculatorWindow::CalculatorWindow(UnitSystem units, CalculatorFacilities facili
   if (auto* name_box = entry(calculator::kNameBox)) name_box->setAccessibleName(QStringLiteral("Design name"));
   // The forum button is a link to the forum: it shows the hand cursor.
   if (QAbstractButton* forum = button(calculator::kForumButton)) forum->setCursor(Qt::PointingHandCursor);
+  if (QAbstractButton* recalc = button(calculator::kRecalcButton)) wrap_button_text(recalc);
   bind_fields();
   bind_buttons();
   redraw();
