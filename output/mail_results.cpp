@@ -1,0 +1,154 @@
+#include "output/mail_results.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "build_settings.h"
+
+namespace zq {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::quote_argument;
+
+constexpr const char* kMailServer = "Outlook.Application";
+constexpr const char* kResultsSubject = "My Finished ZQ Results";
+constexpr long kImportanceNormal = 1;
+constexpr long kImportanceHigh = 2;
+
+std::string clip(std::string s) {
+  while (!s.empty() && s.back() == ' ') s.pop_back();
+  return s;
+}
+
+std::string in_folder(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == kPathSeparator) return folder + name;
+  return folder + kPathSeparator + name;
+}
+
+void show_busy(BusyCursor* busy) {
+  if (busy) busy->show();
+}
+void restore_cursor(BusyCursor* busy) {
+  if (busy) busy->restore();
+}
+
+// The body file's lines joined, without line breaks or trailing spaces.
+bool read_joined_body(const std::string& body_file, std::string& body) {
+  std::ifstream in(body_file, std::ios::binary);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    body = clip(body) + clip(line);
+  }
+  body = clip(body);
+  return true;
+}
+
+void remove_quietly(const std::string& path) {
+  std::error_code ec;
+  fs::remove(path, ec);
+}
+
+}  // namespace
+
+MailServices system_mail_services(BusyCursor* busy) {
+  return MailServices{platform::system_automation(), system_random(), system_clock(), busy,
+                      build::kSupportAddress, build::kRecipientFirstName};
+}
+
+std::string ReportMailSubject(std::string_view first_name) {
+  return "Hi " + std::string(first_name) + ", my ZQ results are attached";
+}
+
+std::string MailWorkingFolder() {
+  std::error_code ec;
+  return fs::current_path(ec).string();
+}
+
+std::string AttachmentDisplayName(std::string_view path) {
+  if (path.size() < 2) return std::string(path);
+  std::size_t sep = path.rfind(kPathSeparator, path.size() - 2);
+  return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
+}
+
+void EmailResults(MailHost& host, const std::string& working_folder, std::string& design_path,
+                  MailState& state, MailServices& services) {
+  show_busy(services.busy);
+  if (!host.server) host.server = services.automation.create(kMailServer);
+  platform::AutomationServer* mail = host.server.get();
+  if (mail) {
+    mail->activate();
+    mail->put("Visible", 1L);
+  }
+  design_path = working_folder;
+  state.results_log_path = in_folder(working_folder, "zq.csv");
+  if (mail) {
+    // The message is shown first and filled while it is open.
+    std::string item = mail->get("CreateItem(0)");
+    mail->call(item + ".Display");
+    mail->put(item + ".To", services.recipient);
+    mail->put(item + ".Subject", std::string(kResultsSubject));
+    mail->put(item + ".HTMLBody", std::string());
+    mail->put(item + ".Importance", kImportanceHigh);
+    mail->call(item + ".Attachments.Add(" + quote_argument(state.results_log_path) + ")");
+    mail->call(item + ".Attachments.Add(" + quote_argument(in_folder(working_folder, "zq.ini")) + ")");
+    mail->complete();
+  }
+  restore_cursor(services.busy);
+}
+
+int SendOutlookMail(const std::string& recipient, const std::string& subject, const std::string& body_file,
+                    const MailState& state, platform::Automation& automation) {
+  std::string body;
+  if (!read_joined_body(body_file, body)) return 1;
+  std::unique_ptr<platform::AutomationServer> mail = automation.create(kMailServer);
+  if (!mail) return 0;
+  std::string item = mail->get("CreateItem(0)");
+  auto attach = [&](const std::string& path, const std::string& shown) {
+    mail->call(item + ".Attachments.Add(" + quote_argument(path) + ",1,1," + quote_argument(shown) + ")");
+  };
+  attach(ReportAttachmentPath(state), "Report.rtf");
+  for (const std::string& entry : state.extra_attachments) {
+    std::string path = clip(entry);
+    attach(path, AttachmentDisplayName(path));
+  }
+  std::size_t from = 0;
+  for (;;) {
+    std::size_t comma = recipient.find(',', from);
+    mail->call(item + ".Recipients.Add(" + quote_argument(recipient.substr(from, comma - from)) + ")");
+    if (comma == std::string::npos) break;
+    from = comma + 1;
+  }
+  mail->put(item + ".Subject", clip(subject));
+  mail->put(item + ".HTMLBody", body);
+  mail->put(item + ".Importance", kImportanceNormal);
+  mail->call(item + ".Display");
+  mail->complete();
+  return 0;
+}
+
+bool MailReport(const std::vector<std::string>& page_images, const std::string& working_folder,
+                MailState& state, MailServices& services) {
+  PrepareMailFolder(state, working_folder);
+  state.extra_attachments = {state.results_log_path};
+  show_busy(services.busy);
+  state.run_number = DrawRunNumber(services.random);
+  const int pages = static_cast<int>(page_images.size());
+  for (int i = 1; i <= pages; ++i) {
+    std::error_code ec;
+    fs::copy_file(page_images[i - 1], PageCopyPath(state, i), fs::copy_options::overwrite_existing, ec);
+  }
+  ExportContext ctx{state, services.random, services.clock};
+  WriteMailBody(MailBodyPath(state), pages, ctx);
+  SendOutlookMail(services.recipient, ReportMailSubject(services.first_name), MailBodyPath(state), state,
+                  services.automation);
+  for (int i = 1; i <= pages; ++i) remove_quietly(PageCopyPath(state, i));
+  remove_quietly(RtfDocumentPath(state));
+  restore_cursor(services.busy);
+  return false;
+}
+
+}  // namespace zq

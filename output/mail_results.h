@@ -1,0 +1,72 @@
+#pragma once
+// E-mailing results through the mail client: "Email Results" (the scratch
+// design file and the comparison log) and the report mailing (the report as a
+// rich-text document). Both compose a message and leave it open in the mail
+// client; the user sends it from there.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "output/mail_export.h"
+#include "platform/automation.h"
+
+namespace zq {
+
+// The busy cursor while a mailing runs; the window layer supplies it.
+class BusyCursor {
+ public:
+  virtual ~BusyCursor() = default;
+  virtual void show() = 0;
+  virtual void restore() = 0;
+};
+
+// What both mailings need from outside: the mail client, the random draws,
+// the clock, the cursor (may be null) and the recipient fixed at build time.
+struct MailServices {
+  platform::Automation& automation;
+  RandomSource& random;
+  Clock& clock;
+  BusyCursor* busy = nullptr;
+  std::string recipient;
+  std::string first_name;
+};
+// The desktop's services with the recipient and first name of this build.
+MailServices system_mail_services(BusyCursor* busy = nullptr);
+
+// A calculator window's hidden automation host beside its "Email Results"
+// button: it keeps the mail client from the first press for later ones.
+struct MailHost {
+  std::unique_ptr<platform::AutomationServer> server;
+};
+
+// The subject of the report mail: greets the recipient by first name.
+std::string ReportMailSubject(std::string_view first_name);
+
+// "Email Results", after the current design was written to the scratch design
+// file "zq.ini" in the working folder. Points design_path at the working folder
+// and remembers the comparison log for later report mailings.
+void EmailResults(MailHost& host, const std::string& working_folder, std::string& design_path,
+                  MailState& state, MailServices& services);
+
+// The report's preview step in e-mail mode: mails the page images (placeable
+// metafiles, in page order) as the report document. Answers whether to print:
+// never.
+bool MailReport(const std::vector<std::string>& page_images, const std::string& working_folder,
+                MailState& state, MailServices& services);
+
+// Composes the report mail: Report.RTF from the mail folder, then each extra
+// attachment, the recipients, the subject, the body file's lines joined into
+// one, normal importance, and shows it. 0, or 1 when the body file cannot be
+// opened (no message is composed).
+int SendOutlookMail(const std::string& recipient, const std::string& subject, const std::string& body_file,
+                    const MailState& state, platform::Automation& automation);
+
+// The name an attachment is shown under: the part after the last separator
+// found searching backwards from the path's second-to-last character.
+std::string AttachmentDisplayName(std::string_view path);
+
+// The process's working folder as the mailings name it.
+std::string MailWorkingFolder();
+
+}  // namespace zq
