@@ -59,6 +59,13 @@ ComposedReport compose_pages(const ReportLayout& layout, int detail_count) {
   return report;
 }
 
+int number_advance(char c, const Font& font) {
+  int per_mille = 556;
+  if (c == '.' || c == ',' || c == ' ') per_mille = 278;
+  else if (c == '-') per_mille = 333;
+  return (font_height(font) * per_mille + 500) / 1000;
+}
+
 DisplayPicture parse_display_picture(const std::string& picture) {
   DisplayPicture p;
   std::size_t i = 0;

@@ -79,6 +79,12 @@ inline int font_height(const Font& font) { return (font.points * 1000 + 36) / 72
 // How far below its top a group frame's border runs: through the caption's middle.
 inline int group_line_drop(const Font& font) { return (font_height(font) * 23 + 20) / 40; }
 
+// The advance of a character of a number, in thousandths of an inch: Arial's
+// widths (digits 0.556 em, point and comma 0.278, minus 0.333, regular and
+// bold alike), which the metafile writer gives with every number so that
+// right-aligned values do not depend on the viewer's font.
+int number_advance(char c, const Font& font);
+
 // One finished page: every element at its absolute position on the page.
 struct Page {
   int width = 0;

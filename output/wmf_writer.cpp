@@ -33,7 +33,6 @@ constexpr std::uint16_t kMapModeAnisotropic = 8;
 constexpr std::uint16_t kTransparent = 1;
 constexpr std::uint16_t kOpaque = 2;
 constexpr std::uint16_t kAlignLeftTop = 0;
-constexpr std::uint16_t kAlignRightTop = 2;
 constexpr std::uint16_t kPenSolid = 0;
 constexpr std::uint16_t kPenNull = 5;
 constexpr std::uint16_t kBrushSolid = 0;
@@ -118,6 +117,7 @@ class MetafileBuilder {
     record(kSetWindowExt, {coord(page_.height), coord(page_.width)});
     record(kSetBkMode, {kTransparent});
     record32(kSetTextColor, kBlack);
+    record(kSetTextAlign, {kAlignLeftTop});
   }
 
   void box(const Rect& r, bool fill) {
@@ -134,27 +134,47 @@ class MetafileBuilder {
     // The caption stands on a white ground that breaks the top edge.
     record(kSetBkMode, {kOpaque});
     record32(kSetBkColor, kWhite);
-    text(e.rect.x + kGroupCaptionIndent, e.rect.y, e.text, e.font, Align::Left);
+    text(e.rect.x + kGroupCaptionIndent, e.rect.y, e.text, e.font);
     record(kSetBkMode, {kTransparent});
   }
 
-  void text(int x, int y, const std::string& utf8, const Font& font, Align align) {
-    const std::string s = to_ansi(utf8);
+  void page_ground() {
+    select_pen(false);
+    select_brush(true);
+    rectangle(0, 0, page_.width, page_.height);
+  }
+
+  // A text with its top-left corner at (x, y). With `advances` (one per
+  // character) every character is placed exactly, whatever font the viewer
+  // substitutes.
+  void text(int x, int y, const std::string& utf8, const Font& font,
+            const std::vector<int>& advances = {}) {
+    const std::string s = to_ansi(utf8).substr(0, 8000);
     if (s.empty()) return;
     select_font(font);
-    const std::uint16_t wanted = align == Align::Right ? kAlignRightTop : kAlignLeftTop;
-    if (wanted != text_align_) {
-      record(kSetTextAlign, {wanted});
-      text_align_ = wanted;
-    }
     std::vector<std::uint8_t> params;
     put16(params, coord(y));
     put16(params, coord(x));
-    put16(params, static_cast<int>(std::min<std::size_t>(s.size(), 32767)));
+    put16(params, static_cast<int>(s.size()));
     put16(params, 0);  // no clipping rectangle, no opaque rectangle
-    params.insert(params.end(), s.begin(), s.begin() + std::min<std::size_t>(s.size(), 32767));
+    params.insert(params.end(), s.begin(), s.end());
     if (params.size() % 2) params.push_back(0);
+    if (advances.size() == s.size())
+      for (int dx : advances) put16(params, dx);
     raw_record(kExtTextOut, params);
+  }
+
+  // A number right-aligned at `right`: its width comes from the character
+  // advances, not from the viewer's measuring, so the right edges of a
+  // column of values line up in every viewer.
+  void number(int right, int y, const std::string& s, const Font& font) {
+    std::vector<int> advances;
+    int width = 0;
+    for (char c : s) {
+      advances.push_back(number_advance(c, font));
+      width += advances.back();
+    }
+    text(right - width, y, s, font, advances);
   }
 
   void picture(const Rect& r, const PictureImage& image) {
@@ -278,7 +298,6 @@ class MetafileBuilder {
   std::map<std::tuple<std::string, int, bool>, int> fonts_;
   int pen_solid_ = -1, pen_null_ = -1, brush_white_ = -1, brush_null_ = -1;
   int current_font_ = -1, current_pen_ = -1, current_brush_ = -1;
-  std::uint16_t text_align_ = kAlignLeftTop;
 };
 
 }  // namespace
@@ -293,17 +312,18 @@ std::uint16_t placeable_checksum(const std::uint8_t* header) {
 std::vector<std::uint8_t> page_metafile(const Page& page, const PictureSource* pictures) {
   MetafileBuilder mf(page);
   mf.begin_page();
+  // A white page: viewers that size a metafile by what it draws then show
+  // the whole page, not just the area the content covers.
+  mf.page_ground();
   for (const Element& e : page.elements) {
     switch (e.kind) {
       case ElementKind::Box: mf.box(e.rect, true); break;
       case ElementKind::GroupFrame: mf.group_frame(e); break;
       case ElementKind::Text:
-      case ElementKind::Number: {
-        const bool right = e.align == Align::Right && e.rect.w > 0;
-        mf.text(right ? e.rect.x + e.rect.w : e.rect.x, e.rect.y, e.text, e.font,
-                right ? Align::Right : Align::Left);
+      case ElementKind::Number:
+        if (e.align == Align::Right && e.rect.w > 0) mf.number(e.rect.x + e.rect.w, e.rect.y, e.text, e.font);
+        else mf.text(e.rect.x, e.rect.y, e.text, e.font);
         break;
-      }
       case ElementKind::Picture:
         if (pictures) {
           auto image = pictures->picture(e.text);

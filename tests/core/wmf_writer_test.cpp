@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "output/design_report.h"
@@ -138,6 +139,19 @@ TEST(PageImages, OneFilePerPageInPageOrderAndPlaybackShowsTheHeadline) {
   text << in.rdbuf();
   EXPECT_THAT(text.str(), testing::HasSubstr("ZQ Antenna designed for"));
   EXPECT_THAT(text.str(), testing::HasSubstr("Cylinder Diameter"));
+  // The logo plays back at its place: page header 490, 1021 plus 1458, 1510,
+  // 958 x 1313 (the SVG is scaled to its width attribute).
+  std::smatch m;
+  const std::string svg_text = text.str();
+  ASSERT_TRUE(std::regex_search(svg_text, m, std::regex("<svg width=\"([0-9.]+)\"")));
+  const double scale = std::stod(m[1]) / 8000.0;
+  ASSERT_TRUE(std::regex_search(svg_text, m,
+                                std::regex("<image x=\"([0-9.]+)\" y=\"([0-9.]+)\" width=\"([0-9.]+)\" "
+                                           "height=\"([0-9.]+)\"")));
+  EXPECT_NEAR(std::stod(m[1]) / scale, 490 + 1458, 5);
+  EXPECT_NEAR(std::stod(m[2]) / scale, 1021 + 1510, 5);
+  EXPECT_NEAR(std::stod(m[3]) / scale, 958, 5);
+  EXPECT_NEAR(std::stod(m[4]) / scale, 1313, 5);
   fs::remove_all(dir);
 }
 
