@@ -9,13 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zq {
+#include "platform/working_folder.h"
 
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
+namespace zq {
 
 // Random whole numbers: the run number of a mailing and the picture tag of a document.
 class RandomSource {

@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "build_settings.h"
+#include "storage/comparison_log.h"
+#include "storage/design_file.h"
 
 namespace zq {
 namespace {
@@ -22,10 +24,32 @@ std::string clip(std::string s) {
   return s;
 }
 
-std::string in_folder(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == kPathSeparator) return folder + name;
-  return folder + kPathSeparator + name;
+// A file in a folder; a folder that cannot be named gives the bare name.
+std::string in_folder(const std::string& folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  if (folder.back() == kPathSeparator) return folder + std::string(name);
+  return folder + kPathSeparator + std::string(name);
 }
+
+// The comparison log's name where rows go: on Windows the letter case does
+// not matter, elsewhere the log's own spelling must be used.
+std::string_view log_file_name() {
+#ifdef _WIN32
+  return "zq.csv";
+#else
+  return kLogFileName;
+#endif
+}
+
+class ViewCursor : public BusyCursor {
+ public:
+  explicit ViewCursor(CalculatorView& view) : view_(view) {}
+  void show() override { view_.set_busy(true); }
+  void restore() override { view_.set_busy(false); }
+
+ private:
+  CalculatorView& view_;
+};
 
 void show_busy(BusyCursor* busy) {
   if (busy) busy->show();
@@ -63,11 +87,6 @@ std::string ReportMailSubject(std::string_view first_name) {
   return "Hi " + std::string(first_name) + ", my ZQ results are attached";
 }
 
-std::string MailWorkingFolder() {
-  std::error_code ec;
-  return fs::current_path(ec).string();
-}
-
 std::string AttachmentDisplayName(std::string_view path) {
   if (path.size() < 2) return std::string(path);
   std::size_t sep = path.rfind(kPathSeparator, path.size() - 2);
@@ -84,7 +103,7 @@ void EmailResults(MailHost& host, const std::string& working_folder, std::string
     mail->put("Visible", 1L);
   }
   design_path = working_folder;
-  state.results_log_path = in_folder(working_folder, "zq.csv");
+  state.results_log_path = in_folder(working_folder, log_file_name());
   if (mail) {
     // The message is shown first and filled while it is open.
     std::string item = mail->get("CreateItem(0)");
@@ -94,7 +113,7 @@ void EmailResults(MailHost& host, const std::string& working_folder, std::string
     mail->put(item + ".HTMLBody", std::string());
     mail->put(item + ".Importance", kImportanceHigh);
     mail->call(item + ".Attachments.Add(" + quote_argument(state.results_log_path) + ")");
-    mail->call(item + ".Attachments.Add(" + quote_argument(in_folder(working_folder, "zq.ini")) + ")");
+    mail->call(item + ".Attachments.Add(" + quote_argument(in_folder(working_folder, kScratchFileName)) + ")");
     mail->complete();
   }
   restore_cursor(services.busy);
@@ -150,5 +169,29 @@ bool MailReport(const std::vector<std::string>& page_images, const std::string& 
   restore_cursor(services.busy);
   return false;
 }
+
+void EmailResults(MailHost& host, CalculatorState& window, CalculatorView& view, MailServices& services) {
+  WriteScratchDesign(window, view);  // a file that cannot be written is simply not attached
+  ViewCursor cursor(view);
+  BusyCursor* earlier = services.busy;
+  services.busy = &cursor;
+  EmailResults(host, working_folder_short_path(), window.DesignPath, mail_state(), services);
+  services.busy = earlier;
+}
+
+void EmailResults(MailHost& host, CalculatorState& window, CalculatorView& view) {
+  MailServices services = system_mail_services();
+  EmailResults(host, window, view, services);
+}
+
+ReportPagesMailing report_mailing(MailServices services) {
+  return [services](const std::vector<fs::path>& page_images) mutable {
+    std::vector<std::string> pages;
+    for (const fs::path& p : page_images) pages.push_back(p.string());
+    MailReport(pages, working_folder().string(), mail_state(), services);
+  };
+}
+
+ReportPagesMailing system_report_mailing(BusyCursor* busy) { return report_mailing(system_mail_services(busy)); }
 
 }  // namespace zq

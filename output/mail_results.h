@@ -3,6 +3,8 @@
 // design file and the comparison log) and the report mailing (the report as a
 // rich-text document). Both compose a message and leave it open in the mail
 // client; the user sends it from there.
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,6 +12,7 @@
 
 #include "output/mail_export.h"
 #include "platform/automation.h"
+#include "storage/calculator_state.h"
 
 namespace zq {
 
@@ -44,10 +47,17 @@ struct MailHost {
 std::string ReportMailSubject(std::string_view first_name);
 
 // "Email Results", after the current design was written to the scratch design
-// file "zq.ini" in the working folder. Points design_path at the working folder
-// and remembers the comparison log for later report mailings.
+// file "zq.ini" in the working folder (given by its short path). Points
+// design_path at the working folder and remembers the comparison log for
+// later report mailings.
 void EmailResults(MailHost& host, const std::string& working_folder, std::string& design_path,
                   MailState& state, MailServices& services);
+
+// The whole "Email Results" button of a calculator window: writes the scratch
+// design file (taking the screen), then mails it with the comparison log from
+// the working folder, the window's busy cursor on meanwhile.
+void EmailResults(MailHost& host, CalculatorState& window, CalculatorView& view, MailServices& services);
+void EmailResults(MailHost& host, CalculatorState& window, CalculatorView& view);
 
 // The report's preview step in e-mail mode: mails the page images (placeable
 // metafiles, in page order) as the report document. Answers whether to print:
@@ -66,7 +76,12 @@ int SendOutlookMail(const std::string& recipient, const std::string& subject, co
 // found searching backwards from the path's second-to-last character.
 std::string AttachmentDisplayName(std::string_view path);
 
-// The process's working folder as the mailings name it.
-std::string MailWorkingFolder();
+// The report mailing as the report's e-mail-mode preview step takes it
+// (PrintZqServices::mailing): the page images go to MailReport with the
+// working folder and the process-wide mail state.
+using ReportPagesMailing = std::function<void(const std::vector<std::filesystem::path>& page_images)>;
+ReportPagesMailing report_mailing(MailServices services);
+// The same with the desktop's services and no busy cursor of its own.
+ReportPagesMailing system_report_mailing(BusyCursor* busy = nullptr);
 
 }  // namespace zq

@@ -63,7 +63,7 @@ struct StandInFixture : ::testing::Test {
   test::TempFolder tmp;
 
   void SetUp() override {
-    test::write_bytes(tmp.file("zq.csv"), "\"F\"\r\n");
+    test::write_bytes(tmp.file("ZQ.csv"), "\"F\"\r\n");
     test::write_bytes(tmp.file("zq.ini"), "[ZQ]\r\n");
   }
 };
@@ -74,7 +74,7 @@ TEST_F(StandInFixture, ResultsMailHandedOverOnlyOnceComplete) {
   EmailResults(host, tmp.str(), design_path, state, services);
   ASSERT_EQ(runner.runs.size(), 1u);
   EXPECT_EQ(runner.runs[0], (Argv{"xdg-email", "--subject", "My Finished ZQ Results", "--attach",
-                                  tmp.file("zq.csv"), "--attach", tmp.file("zq.ini"), "designer@example.org"}));
+                                  tmp.file("ZQ.csv"), "--attach", tmp.file("zq.ini"), "designer@example.org"}));
   EXPECT_TRUE(notices.empty());
   // The next press composes a new message; the first is not handed over again.
   EmailResults(host, tmp.str(), design_path, state, services);
@@ -161,7 +161,7 @@ TEST_F(FakeXdgEmail, ArgumentsArriveUnchangedWithoutAShell) {
 
 TEST_F(FakeXdgEmail, ResultsMailReachesXdgEmail) {
   install(0);
-  test::write_bytes(tmp_.file("zq.csv"), "x");
+  test::write_bytes(tmp_.file("ZQ.csv"), "x");
   test::write_bytes(tmp_.file("zq.ini"), "x");
   std::vector<std::string> notices;
   platform::MailClientStandIn standin(platform::system_program_runner(),
@@ -174,7 +174,7 @@ TEST_F(FakeXdgEmail, ResultsMailReachesXdgEmail) {
   std::string design_path;
   EmailResults(host, tmp_.str(), design_path, state, services);
   EXPECT_EQ(test::read_bytes(tmp_.file("argv")), "--subject\nMy Finished ZQ Results\n--attach\n" +
-                                                     tmp_.file("zq.csv") + "\n--attach\n" + tmp_.file("zq.ini") +
+                                                     tmp_.file("ZQ.csv") + "\n--attach\n" + tmp_.file("zq.ini") +
                                                      "\ndesigner@example.org\n");
   EXPECT_TRUE(notices.empty());
 }

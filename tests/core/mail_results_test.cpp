@@ -41,7 +41,7 @@ Transcript results_mail(const std::string& folder) {
       "put item.Subject = \"My Finished ZQ Results\"",
       "put item.HTMLBody = \"\"",
       "put item.Importance = 2",
-      "call item.Attachments.Add(\"" + folder + "/zq.csv\")",
+      "call item.Attachments.Add(\"" + folder + "/ZQ.csv\")",
       "call item.Attachments.Add(\"" + folder + "/zq.ini\")",
       "complete",
   };
@@ -73,7 +73,7 @@ TEST_F(MailingFixture, EmailResultsShowsMessageFirstThenFillsIt) {
   for (auto& line : results_mail("/w")) expected.push_back(line);
   EXPECT_EQ(automation.transcript, expected);
   EXPECT_EQ(design_path, "/w");
-  EXPECT_EQ(state.results_log_path, "/w/zq.csv");
+  EXPECT_EQ(state.results_log_path, "/w/ZQ.csv");
   EXPECT_EQ(cursor.shown, 1);
   EXPECT_EQ(cursor.restored, 1);
 
@@ -92,7 +92,7 @@ TEST_F(MailingFixture, EmailResultsWithoutMailClientStillEnds) {
   EmailResults(host, "/w", design_path, state, services);
   EXPECT_EQ(automation.transcript, Transcript{"create Outlook.Application"});
   EXPECT_EQ(design_path, "/w");
-  EXPECT_EQ(state.results_log_path, "/w/zq.csv");
+  EXPECT_EQ(state.results_log_path, "/w/ZQ.csv");
   EXPECT_EQ(cursor.restored, 1);
 }
 
@@ -118,8 +118,8 @@ TEST_F(MailingFixture, ReportMailAttachesLogRememberedFromTheOtherWindow) {
   automation.transcript.clear();
   MailReport(pages, wf(), state, services);
   EXPECT_EQ(automation.transcript,
-            report_mail(wf() + "/KP/", "call item.Attachments.Add(\"/metric/work/zq.csv\",1,1,\"zq.csv\")"));
-  EXPECT_EQ(state.extra_attachments, std::vector<std::string>{"/metric/work/zq.csv"});
+            report_mail(wf() + "/KP/", "call item.Attachments.Add(\"/metric/work/ZQ.csv\",1,1,\"ZQ.csv\")"));
+  EXPECT_EQ(state.extra_attachments, std::vector<std::string>{"/metric/work/ZQ.csv"});
   EXPECT_TRUE(imperial_path.empty());
 }
 
