@@ -55,10 +55,11 @@ using DesignKeyReader = std::function<std::string(std::string_view key)>;
 // and the print date. Does not touch the process' metric flag; the caller does.
 ReportValues read_report_values(const DesignKeyReader& read, const ReportClock& clock);
 
-// The width of one character of a display picture in the report's bold Arial
-// 10: a value's field is its picture's width times this, so n-10.3 at 6021 and
-// n-11.3 at 5938 end on the same right edge.
-inline constexpr int kPictureCharWidth = 83;
+// The width of one character of a display picture: one digit of the report's
+// bold Arial 10 (0.556 em, 77.2 thousandths, rounded up). A value's field is
+// its picture's width times this, so the values of a group end within a few
+// thousandths of one right edge, inside the narrower frames too.
+inline constexpr int kPictureCharWidth = 78;
 
 // The closing building note.
 extern const char* const kClosingNote;

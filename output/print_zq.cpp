@@ -11,6 +11,10 @@ namespace zq::report {
 namespace {
 
 std::uint8_t g_email_flag = 0;
+ReportMailing& installed_mailing() {
+  static ReportMailing mailing;
+  return mailing;
+}
 
 // A folder of this run's own for the page images, so that two reports never
 // share files and discarding them removes nothing else.
@@ -39,6 +43,8 @@ void discard_page_images(const std::vector<std::filesystem::path>& files,
 
 std::uint8_t email_flag() { return g_email_flag; }
 void set_email_flag(std::uint8_t flag) { g_email_flag = flag; }
+void set_report_mailing(ReportMailing mailing) { installed_mailing() = std::move(mailing); }
+const ReportMailing& report_mailing() { return installed_mailing(); }
 
 ReportValues read_design_report_values(const std::filesystem::path& design_file,
                                        const ReportClock& clock) {

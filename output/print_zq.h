@@ -91,6 +91,11 @@ using PreviewStep = std::function<PreviewAnswer(
     const ComposedReport& report, const std::vector<std::filesystem::path>& page_images,
     const PreviewRequest& request)>;
 
+// The report mailing that e-mail mode hands its page images to; the mail
+// facility installs it once at start-up. Empty until then.
+void set_report_mailing(ReportMailing mailing);
+const ReportMailing& report_mailing();
+
 struct PrintZqServices {
   ReportProgress* progress = nullptr;
   ReportPreviewWindow* preview = nullptr;
