@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "build_settings.h"
+#include "storage/calculator_state.h"
 #include "storage/comparison_log.h"
 #include "storage/design_file.h"
 
@@ -184,7 +185,7 @@ void EmailResults(MailHost& host, CalculatorState& window, CalculatorView& view)
   EmailResults(host, window, view, services);
 }
 
-ReportPagesMailing report_mailing(MailServices services) {
+ReportPagesMailing mailing_for_report(MailServices services) {
   return [services](const std::vector<fs::path>& page_images) mutable {
     std::vector<std::string> pages;
     for (const fs::path& p : page_images) pages.push_back(p.string());
@@ -192,6 +193,6 @@ ReportPagesMailing report_mailing(MailServices services) {
   };
 }
 
-ReportPagesMailing system_report_mailing(BusyCursor* busy) { return report_mailing(system_mail_services(busy)); }
+ReportPagesMailing system_report_mailing(BusyCursor* busy) { return mailing_for_report(system_mail_services(busy)); }
 
 }  // namespace zq

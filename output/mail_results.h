@@ -12,9 +12,11 @@
 
 #include "output/mail_export.h"
 #include "platform/automation.h"
-#include "storage/calculator_state.h"
 
 namespace zq {
+
+struct CalculatorState;
+class CalculatorView;
 
 // The busy cursor while a mailing runs; the window layer supplies it.
 class BusyCursor {
@@ -80,7 +82,7 @@ std::string AttachmentDisplayName(std::string_view path);
 // (PrintZqServices::mailing): the page images go to MailReport with the
 // working folder and the process-wide mail state.
 using ReportPagesMailing = std::function<void(const std::vector<std::filesystem::path>& page_images)>;
-ReportPagesMailing report_mailing(MailServices services);
+ReportPagesMailing mailing_for_report(MailServices services);
 // The same with the desktop's services and no busy cursor of its own.
 ReportPagesMailing system_report_mailing(BusyCursor* busy = nullptr);
 

@@ -1,7 +1,8 @@
 #include "platform/mail_standin.h"
 
+#include "platform/message_box.h"
+
 #include <filesystem>
-#include <iostream>
 #include <map>
 #include <system_error>
 
@@ -108,7 +109,7 @@ class StandInServer : public AutomationServer {
 };
 
 MailNotice& notice_slot() {
-  static MailNotice notice = [](const std::string& text) { std::cerr << text << '\n'; };
+  static MailNotice notice = [](const std::string& text) { show_message(text, kErrorCaption); };
   return notice;
 }
 

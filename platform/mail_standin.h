@@ -66,8 +66,8 @@ class MailClientStandIn : public Automation {
   MailNotice notice_;
 };
 
-// The notice used by system_automation() on Linux; the desktop program points
-// it at a message box, the default writes to standard error.
+// The notice used by system_automation() on Linux; by default the installed
+// message boxes (platform/message_box.h) with the caption "ZQ Error Message".
 void set_mail_notice(MailNotice notice);
 const MailNotice& mail_notice();
 

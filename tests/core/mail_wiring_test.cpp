@@ -46,7 +46,7 @@ TEST_F(WindowMailing, EmailResultsButtonWritesScratchFileThenMailsItWithTheLog) 
 TEST_F(WindowMailing, PrintZqInEmailModeComposesTheReportMail) {
   fs::copy_file(std::string(ZQ_TEST_DATA_DIR) + "/report/design.ini", dir_ / "726.INI");
   report::PrintZqServices s;
-  s.mailing = report_mailing(services);
+  s.mailing = mailing_for_report(services);
   report::set_email_flag(1);
   EXPECT_EQ(report::PrintZQ("726.INI", s), report::ReportOutcome::Mailed);
 
