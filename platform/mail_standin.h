@@ -41,7 +41,7 @@ class ProgramRunner {
   // argv[0] is looked up on PATH.
   virtual RunOutcome run(const std::vector<std::string>& argv) = 0;
 };
-// Waits up to a few seconds: xdg-email either fails at once or hands over to a
+// Linux only. Waits up to a few seconds: xdg-email either fails at once or hands over to a
 // mail client that may stay in front of it for as long as the user composes.
 ProgramRunner& system_program_runner();
 

@@ -135,7 +135,7 @@ class ComServer : public AutomationServer {
     if (names.empty()) return false;
     object->AddRef();
     for (std::size_t i = 0; i + 1 < names.size(); ++i) {
-      Arguments none({});
+      Arguments none(std::vector<AutomationValue>{});
       VARIANT next;
       VariantInit(&next);
       HRESULT hr = invoke(object, names[i], DISPATCH_PROPERTYGET | DISPATCH_METHOD, none, &next);
