@@ -6,6 +6,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "cli/report_output.h"
 #include "output/mail_export.h"
 #include "output/print_zq.h"
 #include "output/wmf_writer.h"
@@ -14,8 +15,6 @@ namespace zq::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-const report::PictureSource* g_pictures = nullptr;
 
 // A folder of this run's own for the page images.
 fs::path fresh_folder() {
@@ -31,8 +30,6 @@ fs::path fresh_folder() {
 
 }  // namespace
 
-void set_report_pictures(const report::PictureSource* pictures) { g_pictures = pictures; }
-
 bool is_rtf_report_name(const std::string& file) {
   std::string ext = fs::path(file).extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -40,10 +37,13 @@ bool is_rtf_report_name(const std::string& file) {
 }
 
 int write_report_rtf(const std::string& design_file, const std::string& rtf_file, std::ostream& err) {
-  const report::ComposedReport composed = report::design_report(design_file, report::system_report_clock());
+  const ReportRenderHooks& hooks = report_render_hooks();
+  const report::ReportClock clock = hooks.clock ? hooks.clock() : report::system_report_clock();
+  const report::PictureSource* pictures = hooks.pictures ? hooks.pictures() : nullptr;
+  const report::ComposedReport composed = report::design_report(design_file, clock);
   fs::path folder = fresh_folder();
   std::vector<fs::path> images;
-  if (!folder.empty()) images = report::write_page_images(composed, g_pictures, folder, "page");
+  if (!folder.empty()) images = report::write_page_images(composed, pictures, folder, "page");
   std::vector<std::string> pages;
   for (const fs::path& p : images) pages.push_back(p.string());
   int result = pages.empty() ? 1

@@ -258,7 +258,10 @@ class MetafileBuilder {
       put16(p, 0);
       put16(p, 0);
       put16(p, 0);
-      put16(p, font.bold ? 700 : 400);
+      // A face that is bold by name ("Arial Rounded MT Bold") is asked for bold,
+      // so a viewer that substitutes it picks a bold face too.
+      const bool bold = font.bold || font.family.ends_with(" Bold");
+      put16(p, bold ? 700 : 400);
       p.insert(p.end(), {0, 0, 0, 0 /*ANSI*/, 0, 0, 2 /*proof quality*/, 0x22 /*swiss, variable*/});
       std::string face = font.family.substr(0, 31);
       face.resize(32, '\0');

@@ -6,6 +6,9 @@
 #include "output/qt/report_preview.h"
 #include "output/qt/report_progress.h"
 #include "output/qt/report_qt_pictures.h"
+#include "platform/error_manager.h"
+#include "platform/qt/dialog_units.h"
+#include "settings/qt/widget_placement.h"
 
 namespace zq::report {
 
@@ -27,7 +30,16 @@ ReportClock qt_report_clock() {
 
 ReportOutcome run_print_zq(QWidget* parent, const std::string& designFile) {
   ResourcePictures pictures;
+  // The report's windows report errors under "PrintZQ" and keep the progress
+  // window's placement in that section of the settings file.
+  ProcedureScope procedure("PrintZQ");
   QtReportProgress progress(parent);
+  progress.restore_placement = [](QWidget& w) {
+    qt::restore_placement("PrintZQ", &w, qt::DialogUnits(w.font()), false);
+  };
+  progress.save_placement = [](const QWidget& w) {
+    qt::save_placement("PrintZQ", const_cast<QWidget*>(&w), qt::DialogUnits(w.font()), false);
+  };
   QtReportPreview preview(parent, &pictures);
   PrintZqServices s;
   s.progress = &progress;

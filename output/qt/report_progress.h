@@ -3,9 +3,9 @@
 // percentage and "Cancel". Every step of the report waits one timer interval
 // (10 hundredths of a second), so the window stays up long enough for Cancel.
 //
-// Its controls are built here as a small plain dialog; its placement is
-// restored and saved through the two hooks, which the desktop program binds to
-// the settings file section "PrintZQ".
+// Its four controls are built here as a small plain dialog (the layout tables
+// have no progress bar); its placement is restored and saved through the two
+// hooks, which run_print_zq binds to the settings file section "PrintZQ".
 #include <QDialog>
 #include <functional>
 

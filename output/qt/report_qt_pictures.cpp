@@ -34,7 +34,7 @@ QImage qimage_from_picture(const PictureImage& picture) {
 
 std::optional<PictureImage> ResourcePictures::picture(const std::string& name) const {
   const QString file = QString::fromStdString(name);
-  for (const QString& path : {":/" + file, ":/resources/" + file}) {
+  for (const QString& path : {":/zq/" + file, ":/" + file}) {
     QImage image(path);
     if (!image.isNull()) return picture_from_qimage(image);
   }

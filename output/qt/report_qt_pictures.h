@@ -6,8 +6,7 @@
 
 namespace zq::report {
 
-// Looks a picture up as ":/<name>" and ":/resources/<name>" (GIF, BMP, PNG,
-// JPEG), lays transparent parts over white and gives its pixels.
+// Looks a picture up among the embedded files (":/zq/<name>"), lays transparent parts over white and gives its pixels.
 class ResourcePictures : public PictureSource {
  public:
   std::optional<PictureImage> picture(const std::string& name) const override;

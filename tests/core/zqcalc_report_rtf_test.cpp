@@ -26,11 +26,11 @@ TEST(ZqcalcReportRtf, WritesTheReportPageAsOneMetafilePicture) {
   EXPECT_EQ(rtf.substr(data, 12), "010009000003");
 }
 
-TEST(ZqcalcReportRtf, RefusedWithoutRtfNameOrDesignFile) {
+TEST(ZqcalcReportRtf, RefusedWithoutDesignFileOrIntoMissingFolder) {
   std::ostringstream out, err;
-  for (auto args : {std::vector<std::string>{"--report", "x.rtf"},
-                    std::vector<std::string>{"--in", "a.INI", "--report", "x.doc"}})
-    EXPECT_EQ(cli::run(args, out, err), 2);
+  const std::string design = std::string(ZQ_TEST_DATA_DIR) + "/report/design.ini";
+  EXPECT_EQ(cli::run({"--report", "x.rtf"}, out, err), 2);
+  EXPECT_EQ(cli::run({"--in", design, "--report", "/no/such/folder/x.RTF"}, out, err), 1);
 }
 
 }  // namespace

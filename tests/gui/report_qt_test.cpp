@@ -37,6 +37,16 @@ class OrangePictures : public PictureSource {
 
 ComposedReport typical_report() { return design_report(kDesign, system_report_clock()); }
 
+TEST(ResourcePictures, TheReportsTwoPicturesAreEmbedded) {
+  ResourcePictures pictures;
+  for (const char* name : {"ZQ_logo_small.gif", "ZQSchematic.bmp"}) {
+    auto img = pictures.picture(name);
+    ASSERT_TRUE(img.has_value()) << name;
+    EXPECT_TRUE(img->valid()) << name;
+  }
+  EXPECT_FALSE(pictures.picture("no_such.gif").has_value());
+}
+
 TEST(ReportPdf, OnePageWithTheReport) {
   QTemporaryDir dir;
   const QString file = dir.filePath("report.pdf");
