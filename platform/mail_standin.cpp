@@ -108,8 +108,10 @@ class StandInServer : public AutomationServer {
   std::map<std::string, MailMessage> items_;
 };
 
+void show_notice(const std::string& text) { show_message(text, kErrorCaption); }
+
 MailNotice& notice_slot() {
-  static MailNotice notice = [](const std::string& text) { show_message(text, kErrorCaption); };
+  static MailNotice notice = show_notice;
   return notice;
 }
 
@@ -145,7 +147,7 @@ std::unique_ptr<AutomationServer> MailClientStandIn::create(const std::string& n
   return std::make_unique<StandInServer>(runner_, notice_);
 }
 
-void set_mail_notice(MailNotice notice) { notice_slot() = std::move(notice); }
+void set_mail_notice(MailNotice notice) { notice_slot() = notice ? std::move(notice) : MailNotice(show_notice); }
 const MailNotice& mail_notice() { return notice_slot(); }
 
 }  // namespace zq::platform

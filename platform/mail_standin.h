@@ -67,7 +67,8 @@ class MailClientStandIn : public Automation {
 };
 
 // The notice used by system_automation() on Linux; by default the installed
-// message boxes (platform/message_box.h) with the caption "ZQ Error Message".
+// message boxes (platform/message_box.h) with the caption "ZQ Error Message";
+// an empty notice goes back to that.
 void set_mail_notice(MailNotice notice);
 const MailNotice& mail_notice();
 
