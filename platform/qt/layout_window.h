@@ -22,6 +22,9 @@
 //     }
 //   };
 //   AboutWindow window; window.run();
+//
+// The layout is kept by reference: give it a table that lives as long as the
+// program (a namespace-scope constant).
 #include <QAbstractButton>
 #include <QEventLoop>
 #include <QMenuBar>
@@ -64,7 +67,8 @@ class LayoutWindow : public QWidget {
   const layout::WindowLayout& window_layout() const { return layout_; }
   const std::string& procedure_name() const { return procedure_; }
 
-  // Puts the key into the window's input; it acts after the current handler returns.
+  // Posts the key to this window; it acts once the current handler has
+  // returned and the event loop runs again.
   void queue_key(int qt_key);
 
  protected:
