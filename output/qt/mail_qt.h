@@ -10,7 +10,7 @@
 namespace zq::qt {
 
 // QGuiApplication's override cursor, Qt::WaitCursor.
-class QtBusyCursor : public BusyCursor {
+class QtBusyCursor : public zq::BusyCursor {  // the mailings' interface, not the scope guard qt::BusyCursor
  public:
   void show() override;
   void restore() override;
