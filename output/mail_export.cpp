@@ -265,10 +265,14 @@ int WriteMailBody(const std::string& body_file, int page_count, const ExportCont
   if (!body) return 2;
   for (std::string_view piece : kBodyPieces) body << piece << kCrLf;
   body.flush();
+  std::error_code ec;
   if (WriteReportRtf(RtfDocumentPath(ctx.state), page_count, ctx) == 0) {
-    std::error_code ec;
     fs::copy_file(RtfDocumentPath(ctx.state), ReportAttachmentPath(ctx.state),
                   fs::copy_options::overwrite_existing, ec);
+  } else {
+    // An earlier mailing's report must not travel as this design's report:
+    // without a complete document the mail carries none.
+    fs::remove(ReportAttachmentPath(ctx.state), ec);
   }
   return 0;
 }

@@ -99,8 +99,9 @@ struct ExportContext {
 };
 
 // Writes the HTML mail body, then builds the rich-text document and, when that
-// succeeds, copies it to Report.RTF. 2 when the body file cannot be created
-// (nothing else is done), otherwise 0, also when the document failed.
+// succeeds, copies it to Report.RTF; when it fails, an earlier Report.RTF is
+// removed so that no stale report is mailed. 2 when the body file cannot be
+// created (nothing else is done), otherwise 0, also when the document failed.
 int WriteMailBody(const std::string& body_file, int page_count, const ExportContext& ctx);
 
 // Writes the rich-text document from the page copies of the current run.

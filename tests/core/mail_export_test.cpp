@@ -100,12 +100,12 @@ TEST_F(MailFolderFixture, MailBodyThenDocumentThenReportCopy) {
   EXPECT_EQ(read_bytes(tmp.file("KP/Report.RTF")), read_bytes(data_file("two_pages.rtf")));
 }
 
-TEST_F(MailFolderFixture, FailedDocumentKeepsEarlierReportCopy) {
-  test::write_bytes(ReportAttachmentPath(state), "earlier report");
+TEST_F(MailFolderFixture, FailedDocumentLeavesNoStaleReportToMail) {
+  test::write_bytes(ReportAttachmentPath(state), "an earlier design's report");
   // No page copies at all: the document fails, the body is still written and the result is 0.
   EXPECT_EQ(WriteMailBody(MailBodyPath(state), 1, ctx), 0);
   EXPECT_TRUE(fs::exists(MailBodyPath(state)));
-  EXPECT_EQ(read_bytes(ReportAttachmentPath(state)), "earlier report");
+  EXPECT_FALSE(fs::exists(ReportAttachmentPath(state)));
 }
 
 TEST_F(MailFolderFixture, BodyThatCannotBeCreatedStopsEverything) {
