@@ -95,10 +95,11 @@ std::string format_number(const Decimal& value, const DisplayPicture& picture) {
   const bool negative = units.sign() < 0;
   if (negative) units = -units;
   std::string digits = units.str();
-  if (picture.places > 0) {
-    if (digits.size() <= static_cast<std::size_t>(picture.places))
-      digits.insert(0, picture.places + 1 - digits.size(), '0');
-    digits.insert(digits.size() - picture.places, ".");
+  const auto places = static_cast<std::size_t>(picture.places);
+  if (places > 0) {
+    if (digits.size() <= places) digits = std::string(places + 1 - digits.size(), '0') + digits;
+    const std::size_t point = digits.size() - places;
+    digits = digits.substr(0, point) + "." + digits.substr(point);
   }
   return negative ? "-" + digits : digits;
 }

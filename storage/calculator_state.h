@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "design/design_record.h"
+#include "platform/message_box.h"  // kErrorCaption
 
 namespace zq {
 
@@ -48,7 +49,5 @@ struct CalculatorState {
 // imperial window CT 40; the metric flag 0; the unit line's first text.
 CalculatorState open_calculator(UnitSystem units);
 std::string_view initial_unit_line(UnitSystem units);
-
-inline constexpr std::string_view kErrorCaption = "ZQ Error Message";
 
 }  // namespace zq
