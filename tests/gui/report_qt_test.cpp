@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "output/design_report.h"
@@ -111,12 +114,20 @@ TEST(ReportPreview, MaximisedOnePageAtFullSizeWithSaveAsPdf) {
     EXPECT_EQ(view->viewMode(), QPrintPreviewWidget::SinglePageView);
     EXPECT_EQ(view->zoomMode(), QPrintPreviewWidget::CustomZoom);
     EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.0);
+    auto* zoom_box = dialog.findChild<QComboBox*>();
+    ASSERT_NE(zoom_box, nullptr);
+    EXPECT_EQ(zoom_box->currentText(), "100%");
+    EXPECT_FALSE(dialog.findChild<QAction*>("fitPageAction")->isChecked());
     EXPECT_EQ(view->pageCount(), 1);
     EXPECT_EQ(dialog.printer()->docName(), "Print from queue");
     auto* save = dialog.findChild<QAction*>("savePdfAction");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->text(), "Save as PDF");
     save->trigger();
+    if (qEnvironmentVariableIsSet("ZQ_PREVIEW_PNG")) {
+      QTest::qWait(200);
+      dialog.grab().save(qEnvironmentVariable("ZQ_PREVIEW_PNG"));
+    }
     dialog.reject();
   };
   EXPECT_EQ(preview.show(typical_report(), PreviewRequest{}), PreviewAnswer::Close);
