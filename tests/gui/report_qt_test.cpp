@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 
 #include "output/design_report.h"
 #include "output/print_zq.h"
+#include "output/qt/print_zq_qt.h"
 #include "output/qt/report_painter.h"
 #include "output/qt/report_preview.h"
 #include "output/qt/report_progress.h"
@@ -166,6 +168,31 @@ TEST(ReportProgress, CancelEndsTheReportBeforeThePreview) {
   EXPECT_TRUE(saved);
   auto labels = progress.window().findChildren<QLabel*>();
   EXPECT_THAT(labels, testing::Contains(testing::Property(&QLabel::text, QString("100%"))));
+}
+
+// A window that counts the keys it is given.
+class KeyCounter : public QWidget {
+ public:
+  std::vector<int> keys;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override { keys.push_back(e->key()); }
+};
+
+TEST(DeferredKeys, KeysForTheCallingWindowWaitUntilTheReportEnds) {
+  KeyCounter calculator;
+  KeyCounter other;
+  {
+    const DeferredKeys held(&calculator);
+    QCoreApplication::postEvent(&calculator, new QKeyEvent(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier));
+    QCoreApplication::postEvent(&calculator, new QKeyEvent(QEvent::KeyPress, Qt::Key_F3, Qt::NoModifier));
+    QCoreApplication::postEvent(&other, new QKeyEvent(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(calculator.keys.empty());
+    EXPECT_THAT(other.keys, testing::ElementsAre(Qt::Key_F8));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_THAT(calculator.keys, testing::ElementsAre(Qt::Key_F2, Qt::Key_F3));
 }
 
 }  // namespace
