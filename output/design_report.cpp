@@ -1,7 +1,10 @@
 #include "output/design_report.h"
 
-#include <clocale>
 #include <ctime>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
 
 namespace zq::report {
 namespace {
@@ -167,9 +170,17 @@ ReportClock system_report_clock() {
     t.tm_year = static_cast<int>(d.year()) - 1900;
     t.tm_mon = static_cast<int>(static_cast<unsigned>(d.month())) - 1;
     t.tm_mday = static_cast<int>(static_cast<unsigned>(d.day()));
-    char buf[64];
-    const std::size_t n = std::strftime(buf, sizeof buf, "%x", &t);
-    return std::string(buf, n);
+    // The user's date format (LC_TIME, LANG), not the C library's default.
+    std::locale user = std::locale::classic();
+    try {
+      user = std::locale("");
+    } catch (const std::runtime_error&) {
+      // An environment naming a locale that is not installed: the plain format.
+    }
+    std::ostringstream out;
+    out.imbue(user);
+    out << std::put_time(&t, "%x");
+    return out.str();
   };
   return clock;
 }

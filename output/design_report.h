@@ -43,7 +43,7 @@ struct ReportClock {
   std::function<std::chrono::year_month_day()> today;
   std::function<std::string(std::chrono::year_month_day)> short_date;
 };
-// The local date, written with the C library's locale date format ("%x").
+// The local date, written in the user's locale date format ("%x" of LC_TIME).
 ReportClock system_report_clock();
 
 // Reads the text stored under a key of section ZQ; empty text when the file,

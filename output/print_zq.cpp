@@ -78,9 +78,10 @@ ReportOutcome PrintZQ(const std::string& designFile, PrintZqServices& s) {
 
   // 1. The progress window, its text line empty.
   if (s.progress) s.progress->open();
-  if (!advance(0, "")) return close_down(ReportOutcome::Cancelled);
 
-  // 2. and 3. Every value again from the file; the metric flag follows the file.
+  // 2. and 3. Every value again from the file, before the progress window
+  // first lets events through: a SAVE key queued by the calculator cannot
+  // change the file under the report. The metric flag follows the file.
   const ReportValues values = read_design_report_values(designFile, s.clock);
   set_metric_flag(values.metric);
   if (!advance(25, "")) return close_down(ReportOutcome::Cancelled);

@@ -4,8 +4,10 @@
 //
 // How callers use it
 // ------------------
-// The calculator windows start it through report_buttons.h. The desktop
-// program's ready-made set of windows is output/qt/print_zq_qt.h. PrintZQ itself
+// The calculator windows start it through report_buttons.h, with
+// zq::report::run_print_zq(window, file) (output/qt/print_zq_qt.h), which
+// supplies the desktop's windows and the installed report mailing: the mail
+// facility calls set_report_mailing(...) once at start-up. PrintZQ itself
 // takes its windows through the interfaces below, so tests and zqcalc run it
 // without a display:
 //

@@ -1,6 +1,8 @@
 #include "output/qt/print_zq_qt.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLocale>
 
 #include "output/qt/report_preview.h"
@@ -28,7 +30,30 @@ ReportClock qt_report_clock() {
   return clock;
 }
 
+DeferredKeys::DeferredKeys(QWidget* window) : window_(window ? window->window() : nullptr) {
+  if (window_) QCoreApplication::instance()->installEventFilter(this);
+}
+
+DeferredKeys::~DeferredKeys() {
+  if (window_) QCoreApplication::instance()->removeEventFilter(this);
+  for (auto& [receiver, event] : held_) {
+    if (receiver) QCoreApplication::postEvent(receiver, event);
+    else delete event;
+  }
+}
+
+bool DeferredKeys::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || !window_ || widget->window() != window_) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  held_.emplace_back(watched, new QKeyEvent(key->type(), key->key(), key->modifiers(), key->text(),
+                                            key->isAutoRepeat(), key->count()));
+  return true;
+}
+
 ReportOutcome run_print_zq(QWidget* parent, const std::string& designFile) {
+  const DeferredKeys keys(parent);
   ResourcePictures pictures;
   // The report's windows report errors under "PrintZQ" and keep the progress
   // window's placement in that section of the settings file.

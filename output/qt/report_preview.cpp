@@ -1,6 +1,10 @@
 #include "output/qt/report_preview.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QGraphicsView>
+#include <QScrollBar>
+#include <QLineEdit>
 #include <QFileDialog>
 #include <QPrintPreviewWidget>
 #include <QTimer>
@@ -42,13 +46,26 @@ PreviewAnswer QtReportPreview::show(const ComposedReport& report, const PreviewR
   }
 
   auto* view = dialog.findChild<QPrintPreviewWidget*>();
-  auto apply_view = [view, request] {
-    if (!view) return;
-    view->setViewMode(request.pages_across * request.pages_down > 1 ? QPrintPreviewWidget::FacingPagesView
-                                                                     : QPrintPreviewWidget::SinglePageView);
-    view->setZoomMode(QPrintPreviewWidget::CustomZoom);
-    view->setZoomFactor(request.zoom_percent / 100.0);
-    view->setCurrentPage(request.first_page);
+  auto* zoom_box = dialog.findChild<QComboBox*>();
+  auto apply_view = [view, zoom_box, request] {
+    if (view) {
+      view->setViewMode(request.pages_across * request.pages_down > 1 ? QPrintPreviewWidget::FacingPagesView
+                                                                       : QPrintPreviewWidget::SinglePageView);
+      view->setCurrentPage(request.first_page);
+      view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+      view->setZoomFactor(request.zoom_percent / 100.0);
+      // The page is read from its headline down.
+      if (auto* area = view->findChild<QGraphicsView*>()) {
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->minimum());
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
+      }
+    }
+    // Last, the zoom again through the dialog's own zoom box, so that its text
+    // and its fit buttons show it too (changing the view mode rewrites the box).
+    if (zoom_box && zoom_box->lineEdit()) {
+      zoom_box->lineEdit()->setText(QString::number(request.zoom_percent) + QLatin1Char('%'));
+      emit zoom_box->lineEdit()->editingFinished();
+    }
   };
   apply_view();
   dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);

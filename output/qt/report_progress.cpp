@@ -11,6 +11,9 @@ namespace zq::report {
 
 QtReportProgress::QtReportProgress(QWidget* parent) : dialog_(new QDialog(parent)) {
   dialog_->setWindowTitle(QStringLiteral("Process..."));
+  // The report runs modally over the calculator, and its Cancel must take
+  // input even when the calculator is itself modal.
+  dialog_->setWindowModality(Qt::ApplicationModal);
   QFont font;
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
   font.setPointSize(8);

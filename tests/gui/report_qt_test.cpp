@@ -4,17 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "output/design_report.h"
 #include "output/print_zq.h"
+#include "output/qt/print_zq_qt.h"
 #include "output/qt/report_painter.h"
 #include "output/qt/report_preview.h"
 #include "output/qt/report_progress.h"
@@ -111,12 +116,20 @@ TEST(ReportPreview, MaximisedOnePageAtFullSizeWithSaveAsPdf) {
     EXPECT_EQ(view->viewMode(), QPrintPreviewWidget::SinglePageView);
     EXPECT_EQ(view->zoomMode(), QPrintPreviewWidget::CustomZoom);
     EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.0);
+    auto* zoom_box = dialog.findChild<QComboBox*>();
+    ASSERT_NE(zoom_box, nullptr);
+    EXPECT_EQ(zoom_box->currentText(), "100%");
+    EXPECT_FALSE(dialog.findChild<QAction*>("fitPageAction")->isChecked());
     EXPECT_EQ(view->pageCount(), 1);
     EXPECT_EQ(dialog.printer()->docName(), "Print from queue");
     auto* save = dialog.findChild<QAction*>("savePdfAction");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->text(), "Save as PDF");
     save->trigger();
+    if (qEnvironmentVariableIsSet("ZQ_PREVIEW_PNG")) {
+      QTest::qWait(200);
+      dialog.grab().save(qEnvironmentVariable("ZQ_PREVIEW_PNG"));
+    }
     dialog.reject();
   };
   EXPECT_EQ(preview.show(typical_report(), PreviewRequest{}), PreviewAnswer::Close);
@@ -155,6 +168,31 @@ TEST(ReportProgress, CancelEndsTheReportBeforeThePreview) {
   EXPECT_TRUE(saved);
   auto labels = progress.window().findChildren<QLabel*>();
   EXPECT_THAT(labels, testing::Contains(testing::Property(&QLabel::text, QString("100%"))));
+}
+
+// A window that counts the keys it is given.
+class KeyCounter : public QWidget {
+ public:
+  std::vector<int> keys;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override { keys.push_back(e->key()); }
+};
+
+TEST(DeferredKeys, KeysForTheCallingWindowWaitUntilTheReportEnds) {
+  KeyCounter calculator;
+  KeyCounter other;
+  {
+    const DeferredKeys held(&calculator);
+    QCoreApplication::postEvent(&calculator, new QKeyEvent(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier));
+    QCoreApplication::postEvent(&calculator, new QKeyEvent(QEvent::KeyPress, Qt::Key_F3, Qt::NoModifier));
+    QCoreApplication::postEvent(&other, new QKeyEvent(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(calculator.keys.empty());
+    EXPECT_THAT(other.keys, testing::ElementsAre(Qt::Key_F8));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_THAT(calculator.keys, testing::ElementsAre(Qt::Key_F2, Qt::Key_F3));
 }
 
 }  // namespace
