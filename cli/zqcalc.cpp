@@ -5,6 +5,8 @@
 #include <ostream>
 #include <utility>
 
+#include "cli/report_output.h"
+#include "cli/report_rtf.h"
 #include "design/design_record.h"
 #include "design/engine.h"
 #include "storage/calculator_state.h"
@@ -14,7 +16,7 @@ namespace zq::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zqcalc [--metric] [--in FILE] [--save NAME] [NAME=VALUE ...]\n"
+    "usage: zqcalc [--metric] [--in FILE] [--save NAME] [--report OUT] [NAME=VALUE ...]\n"
     "\n"
     "Recalculates a ZQ antenna design and prints every value as NAME=VALUE.\n"
     "\n"
@@ -32,12 +34,16 @@ constexpr const char* kUsage =
     "  --save NAME  after the ReCalc, save the design as SAVE does: NAME.INI in\n"
     "               the current folder and a row in ZQ.csv; then print the\n"
     "               design loaded back from NAME.INI and recalculated\n"
+    "  --report OUT after that, write the design report of the design file (FILE,\n"
+    "               or NAME.INI after --save) as Print/View shows it: OUT.pdf as\n"
+    "               PDF, OUT.wmf as a placeable Windows metafile page image,\n"
+    "               OUT.rtf as the rich-text document \"email Report\" attaches\n"
     "\n"
     "Names are the design's own, e.g. F (MHz), CD, LD, WD, SP, CCD, FAC, CT.\n"
     "Example:\n"
     "  zqcalc F=7.15 CD=2 LD=3 WD=0.125 SP=0.125 CCD=2\n"
     "\n"
-    "Exit status: 0 on success, 1 when the design file could not be written,\n"
+    "Exit status: 0 on success, 1 when the design file or report could not be written,\n"
     "2 for a bad argument, an unknown name, a value that is not a number,\n"
     "a FILE that cannot be read or a NAME that cannot name a file.\n";
 
@@ -50,6 +56,7 @@ struct Options {
   bool metric = false;
   std::optional<std::string> in_file;
   std::optional<std::string> save_name;
+  std::optional<std::string> report_file;
   std::vector<Assignment> assignments;
 };
 
@@ -63,6 +70,7 @@ constexpr OptionSpec kOptions[] = {
     {"--metric", false, [](Options& o, const std::string&) { o.metric = true; }},
     {"--in", true, [](Options& o, const std::string& v) { o.in_file = v; }},
     {"--save", true, [](Options& o, const std::string& v) { o.save_name = v; }},
+    {"--report", true, [](Options& o, const std::string& v) { o.report_file = v; }},
 };
 
 // The window effects of loading and saving, for a program without a window:
@@ -166,6 +174,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   Options o;
   if (!parse(args, o, err)) return 2;
+  if (o.report_file && !o.in_file && !o.save_name) {
+    err << "zqcalc: --report needs a design file: --in FILE or --save NAME\n";
+    return 2;
+  }
 
   CalculatorState state = open_calculator(o.metric ? UnitSystem::Metric : UnitSystem::Imperial);
   CommandLineView view(err);
@@ -197,6 +209,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (view.recalc_queued) recalculate(state.record, o.metric);
   }
   print_design(state.record, o.metric, out);
+  // The report reads the design file again, as Print/View does.
+  if (o.report_file && is_rtf_report_name(*o.report_file))
+    return write_report_rtf(state.DesignPath, *o.report_file, err);
+  if (o.report_file) return write_report_file(state.DesignPath, *o.report_file, err);
   return 0;
 }
 

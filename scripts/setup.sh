@@ -7,8 +7,8 @@ mode=${1:-run}
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
-wanted=$(grep -v '^#' scripts/packages.txt)
-if [ "$mode" = test ]; then wanted="$wanted $(grep -v '^#' scripts/test-packages.txt)"; fi
+wanted=$(grep -v '^#' scripts/packages.txt || true)
+if [ "$mode" = test ]; then wanted="$wanted $(grep -v '^#' scripts/test-packages.txt || true)"; fi
 missing=()
 for p in $wanted; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

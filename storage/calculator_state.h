@@ -50,5 +50,4 @@ struct CalculatorState {
 CalculatorState open_calculator(UnitSystem units);
 std::string_view initial_unit_line(UnitSystem units);
 
-
 }  // namespace zq

@@ -3,6 +3,7 @@
 
 #include "app/qt/main_window.h"
 #include "app/startup.h"
+#include "output/qt/mail_qt.h"
 #include "platform/qt/layout_builder.h"
 #include "platform/qt/qt_message_boxes.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
 
   zq::qt::QtMessageBoxes boxes;
   zq::set_message_boxes(&boxes);
+  zq::qt::install_report_mailing();
   auto drag = zq::make_system_drag_setting();
   zq::ProgramParts parts{
       zq::error_manager(),
