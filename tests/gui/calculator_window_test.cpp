@@ -19,6 +19,7 @@
 #include "platform/error_manager.h"
 #include "platform/qt/qt_open_file_dialog.h"
 #include "shell_test_support.h"
+#include "output/mail_results.h"
 #include "storage/design_file.h"
 #include "storage/profile_file.h"
 #include "ui/calculator_layout.h"
@@ -52,13 +53,17 @@ class RecordingReports : public calc::ReportStarter {
   int log_lines_at_start = -1;
 };
 
+// "Email Results" as the desktop runs it, with the mail client recorded.
 class RecordingMailer : public calc::ResultsMailer {
  public:
   void email_results(CalculatorState& state, CalculatorView& view) override {
-    WriteScratchDesign(state, view);
-    scratch_f.push_back(ProfileFile::load("zq.ini").get("ZQ", "F"));
+    EmailResults(host, state, view, services);
   }
-  std::vector<std::string> scratch_f;
+  platform::RecordingAutomation automation;
+  SeededRandom random{7};
+  FixedClock clock{{2026, 12, 11, 12, 0}};
+  MailServices services{automation, random, clock, nullptr, "designer@example.org", "Designer"};
+  MailHost host;
 };
 
 class CalculatorWindowTest : public ShellFixture {
@@ -173,7 +178,16 @@ TEST_F(CalculatorWindowTest, TypicalUseFromTypingToMailing) {
   EXPECT_EQ(RecordingReports::count_lines("ZQ.csv"), 3) << "the queued F2 saved after the report";
 
   QTest::mouseClick(w->button(calc::kEmailResultsButton), Qt::LeftButton);
-  EXPECT_EQ(mailer.scratch_f, std::vector<std::string>{"7.15"});
+  EXPECT_EQ(ProfileFile::load("zq.ini").get("ZQ", "F"), "7.15");
+  const auto& transcript = mailer.automation.transcript;
+  ASSERT_FALSE(transcript.empty());
+  EXPECT_EQ(transcript.front(), "create Outlook.Application");
+  const std::string folder = std::filesystem::current_path().string();
+  for (const std::string attached : {folder + "/ZQ.csv", folder + "/zq.ini"})
+    EXPECT_NE(std::find(transcript.begin(), transcript.end(), "call item.Attachments.Add(\"" + attached + "\")"),
+              transcript.end())
+        << attached;
+  EXPECT_EQ(w->state().DesignPath, folder) << "the mailing points DesignPath at the working folder";
 
   // The Help tab's forum button queues F8, which clicks "ZQ Forum".
   QTest::mouseClick(w->button(calc::kHelpForumButton), Qt::LeftButton);

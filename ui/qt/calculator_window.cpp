@@ -13,6 +13,9 @@
 #include <QTimer>
 
 #include "build_settings.h"
+#include "output/mail_results.h"
+#include "output/qt/print_zq_qt.h"
+#include "output/report_buttons.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_open_file_dialog.h"
 #include "storage/design_file.h"
@@ -57,6 +60,32 @@ void wrap_button_text(QAbstractButton* button) {
   button->setText(wrapped + line);
 }
 
+// "Print/View" and "email Report": the report's starting sequences with
+// PrintZQ in the desktop's windows, over this window.
+class DesktopReportStarter : public calculator::ReportStarter {
+ public:
+  explicit DesktopReportStarter(QWidget* window) : window_(window) {}
+  void start_print_view(CalculatorState& state, CalculatorView& view) override {
+    report::start_print_view(state, view, [this](const std::string& file) { report::run_print_zq(window_, file); });
+  }
+  void start_email_report(CalculatorState& state, CalculatorView& view) override {
+    report::start_email_report(state, view, [this](const std::string& file) { report::run_print_zq(window_, file); });
+  }
+
+ private:
+  QWidget* window_;
+};
+
+// "Email Results" through the window's own mail host, which keeps the mail
+// client from the first press for later ones.
+class DesktopResultsMailer : public calculator::ResultsMailer {
+ public:
+  void email_results(CalculatorState& state, CalculatorView& view) override { EmailResults(host_, state, view); }
+
+ private:
+  MailHost host_;
+};
+
 const layout::Control* control_of(UnitSystem units, std::string_view label) {
   return layout::find_control(calculator::calculator_layout(units).controls, label);
 }
@@ -69,13 +98,15 @@ CalculatorWindow::CalculatorWindow(UnitSystem units, CalculatorFacilities facili
       own_dialog_(facilities.dialog ? nullptr : std::make_unique<QtOpenFileDialog>(this)),
       own_spreadsheet_(facilities.spreadsheet ? nullptr : make_system_spreadsheet()),
       own_browser_(facilities.browser ? nullptr : make_system_browser()),
+      own_reports_(facilities.reports ? nullptr : std::make_unique<DesktopReportStarter>(this)),
+      own_mailer_(facilities.mailer ? nullptr : std::make_unique<DesktopResultsMailer>()),
       calculator_(units, *this,
                   calculator::CalculatorServices{
                       .dialog = facilities.dialog ? facilities.dialog : own_dialog_.get(),
                       .spreadsheet = facilities.spreadsheet ? facilities.spreadsheet : own_spreadsheet_.get(),
                       .browser = facilities.browser ? facilities.browser : own_browser_.get(),
-                      .reports = facilities.reports,
-                      .mailer = facilities.mailer,
+                      .reports = facilities.reports ? facilities.reports : own_reports_.get(),
+                      .mailer = facilities.mailer ? facilities.mailer : own_mailer_.get(),
                       .forum_url = zq::build::kForumUrl,
                   }) {
   if (auto* name_box = entry(calculator::kNameBox)) name_box->setAccessibleName(QStringLiteral("Design name"));

@@ -22,7 +22,8 @@
 
 namespace zq::qt {
 
-// Facilities the window uses; any left null is the desktop's own.
+// Facilities the window uses; any left null is the desktop's own (the Qt
+// open dialog, the desktop's spreadsheet and browser, PrintZQ and the mailing).
 struct CalculatorFacilities {
   OpenFileDialog* dialog = nullptr;
   Spreadsheet* spreadsheet = nullptr;
@@ -85,6 +86,8 @@ class CalculatorWindow : public LayoutWindow, public calculator::CalculatorScree
   std::unique_ptr<OpenFileDialog> own_dialog_;
   std::unique_ptr<Spreadsheet> own_spreadsheet_;
   std::unique_ptr<Browser> own_browser_;
+  std::unique_ptr<calculator::ReportStarter> own_reports_;
+  std::unique_ptr<calculator::ResultsMailer> own_mailer_;
   calculator::Calculator calculator_;
   std::map<QObject*, std::string> field_of_;  // watched widget → record value
   std::map<std::string, bool> step_pending_;
