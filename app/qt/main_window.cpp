@@ -31,8 +31,10 @@ void MainWindow::connect_entry(std::string_view label, const std::function<void(
 
 void MainWindow::on_open() {
   const auto assign = [this](std::string_view label, std::string_view text) {
-    if (auto* prompt = control_as<QLabel>(label))
+    if (auto* prompt = control_as<QLabel>(label)) {
       prompt->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+      prompt->setAccessibleName(QString());  // read as the text now shown, not the placeholder
+    }
   };
   assign("?PROMPT1", biography_text());
   assign("?PROMPT2", welcome_text());
