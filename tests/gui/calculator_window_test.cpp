@@ -346,6 +346,11 @@ TEST_F(CalculatorWindowTest, MetricDesignInTheImperialWindowIsReportedAndKept) {
   DesignRecord expected = w->state().record;
   recalculate_imperial(expected);  // with the metric unit factor, as the flag says
   EXPECT_EQ(shown(*w, "NT"), displayed(*w, expected, "NT"));
+
+  // As the unit line says: Escape leaves the window, nothing saved.
+  QTest::keyClick(w->entry("F"), Qt::Key_Escape);
+  EXPECT_FALSE(w->is_open());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "designs"), {}), 1);
 }
 
 TEST_F(CalculatorWindowTest, ScreenReadersHearPromptsTipsAndButtonTexts) {

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -211,6 +212,17 @@ void CalculatorWindow::run_calculator() {
 }
 
 void CalculatorWindow::on_close() { calculator_.close(); }
+
+// Escape leaves the window as "Close" does (the unit line's advice after a
+// design of the other system was opened: "Press ESC & Select ... Option!").
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    QWidget::close();
+    return;
+  }
+  LayoutWindow::keyPressEvent(event);
+}
 
 // Spin boxes report every change of value; a change that ends with
 // editingFinished was typed, any other was a step of the arrows (or keys).

@@ -66,6 +66,7 @@ class CalculatorWindow : public LayoutWindow, public calculator::CalculatorScree
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void on_close() override;
 
  private:
