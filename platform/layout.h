@@ -37,7 +37,8 @@
 //   stretched to the rectangle.
 // * `tip` becomes the tool tip and the accessible description; the accessible
 //   name is the control's text, or the text of the control named by
-//   `name_from` (the prompt beside an entry field), or else the label.
+//   `name_from` (the prompt beside an entry field), or else the label; a
+//   panel has none.
 // * `key` ("F2", "F3", "F8") is the button's hot key: the window clicks the
 //   button when that key reaches it, typed or queued (LayoutWindow::queue_key).
 // * `format` is the display format of an entry or spin box: "n11.3" (width 11,

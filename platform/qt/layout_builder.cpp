@@ -219,7 +219,7 @@ BuiltLayout build_controls(const layout::WindowLayout& layout, QWidget* canvas) 
   }
 
   // Accessible names: the control's own text, the text of the control that
-  // names it, or its label.
+  // names it, or its label; panels have none.
   for (const layout::Control& control : layout.controls) {
     QWidget* widget = built.find(control.label);
     std::string_view name = control.kind == layout::Kind::Picture ? std::string_view() : control.text;
@@ -227,6 +227,8 @@ BuiltLayout build_controls(const layout::WindowLayout& layout, QWidget* canvas) 
       if (const layout::Control* namer = layout::find_control(layout.controls, control.name_from))
         name = namer->text;
     }
+    // A panel only frames what lies in it: it has nothing to say.
+    if (control.kind == layout::Kind::Panel) continue;
     if (name.empty()) {
       name = control.label;
       if (name.starts_with('?')) name.remove_prefix(1);

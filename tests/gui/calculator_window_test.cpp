@@ -377,6 +377,8 @@ TEST_F(CalculatorWindowTest, ScreenReadersHearPromptsTipsAndButtonTexts) {
     }
     EXPECT_EQ(w.entry("F")->accessibleName(), "Enter the Frequency in Megahertz");
     EXPECT_EQ(w.entry("CI")->accessibleName(), "Coil Inductance in uH");
+    EXPECT_EQ(w.control("?PANEL1")->accessibleName(), "") << "a frame says nothing";
+    EXPECT_EQ(w.control(calc::kHelpText)->accessibleName(), "General Help File");
   }
 }
 

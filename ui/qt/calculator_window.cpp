@@ -113,10 +113,7 @@ CalculatorWindow::CalculatorWindow(UnitSystem units, CalculatorFacilities facili
   if (auto* name_box = entry(calculator::kNameBox)) name_box->setAccessibleName(QStringLiteral("Design name"));
   // The help text is read as its own contents under the frame's caption.
   if (QWidget* help = control(calculator::kHelpText)) help->setAccessibleName(QStringLiteral("General Help File"));
-  // Frames only decorate; pictures are named by what they show.
-  for (const layout::Control& c : window_layout().controls) {
-    if (c.kind == layout::Kind::Panel) control(c.label)->setAccessibleName(QString());
-  }
+  // Pictures are named by what they show.
   if (QWidget* logo = control("?LOGO")) logo->setAccessibleName(QStringLiteral("ZQ logo"));
   if (QWidget* schematic = control("?SCHEMATIC")) schematic->setAccessibleName(QStringLiteral("ZQ schematic"));
   // The forum button is a link to the forum: it shows the hand cursor.
