@@ -287,6 +287,18 @@ std::string Decimal::to_string() const {
   return negative ? "-" + digits : digits;
 }
 
+std::string Decimal::to_fixed(int places) const {
+  BigInt units = abs(scaled_to(places));
+  std::string digits = units.str();
+  const auto shown_places = static_cast<std::size_t>(places);
+  if (digits.size() <= shown_places) digits = std::string(shown_places + 1 - digits.size(), '0') + digits;
+  if (shown_places > 0) {
+    const std::size_t point = digits.size() - shown_places;
+    digits = digits.substr(0, point) + "." + digits.substr(point);
+  }
+  return sign() < 0 && !units.is_zero() ? "-" + digits : digits;
+}
+
 Decimal Decimal::pow(unsigned exponent) const {
   return Decimal(BigInt(boost::multiprecision::pow(mantissa_, exponent)),
                  scale_ * static_cast<int>(exponent));

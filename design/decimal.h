@@ -53,6 +53,9 @@ class Decimal {
   double to_double() const;
   // Shortest plain text: "7.15", "-3.01", "0", no exponent, no trailing zeros.
   std::string to_string() const;
+  // Rounded to `places` and shown with exactly that many: "7.150", "-3.01";
+  // a value that rounds to zero shows no sign. What screens and reports show.
+  std::string to_fixed(int places) const;
   // mantissa scaled to `places` places (value must already hold no more places).
   BigInt scaled_to(int places) const;
   // Rounded to `places` as a count of its last place, held within [low, high]

@@ -48,13 +48,10 @@ const ReportMailing& report_mailing() { return installed_mailing(); }
 
 ReportValues read_design_report_values(const std::filesystem::path& design_file,
                                        const ReportClock& clock) {
-  // A missing or unreadable file reads as an empty profile: every key is empty.
-  // DesignPath names the bare working folder after "Email Results"; a folder
-  // is no design file, and reading it as one fails inside the stream library.
-  std::error_code ec;
-  const ProfileFile file = std::filesystem::is_directory(design_file, ec)
-                               ? ProfileFile::parse("")
-                               : ProfileFile::load(design_file);
+  // A missing or unreadable file reads as an empty profile: every key is
+  // empty. So does the bare working folder that DesignPath names after
+  // "Email Results".
+  const ProfileFile file = ProfileFile::load(design_file);
   return read_report_values([&](std::string_view key) { return file.get("ZQ", key); }, clock);
 }
 

@@ -90,18 +90,7 @@ DisplayPicture parse_display_picture(const std::string& picture) {
 }
 
 std::string format_number(const Decimal& value, const DisplayPicture& picture) {
-  const Decimal shown = value.rounded(picture.places);
-  BigInt units = shown.scaled_to(picture.places);
-  const bool negative = units.sign() < 0;
-  if (negative) units = -units;
-  std::string digits = units.str();
-  const auto places = static_cast<std::size_t>(picture.places);
-  if (places > 0) {
-    if (digits.size() <= places) digits = std::string(places + 1 - digits.size(), '0') + digits;
-    const std::size_t point = digits.size() - places;
-    digits = digits.substr(0, point) + "." + digits.substr(point);
-  }
-  return negative ? "-" + digits : digits;
+  return value.to_fixed(picture.places);
 }
 
 }  // namespace zq::report

@@ -123,3 +123,14 @@ TEST(Decimal, HostileExponentSaturatesWithoutBuildingTheNumber) {
 
 }  // namespace
 }  // namespace zq
+
+namespace zq {
+namespace {
+TEST(Decimal, FixedTextShowsExactlyTheGivenPlaces) {
+  struct Case { const char* value; int places; const char* shown; };
+  const Case cases[] = {{"7.15", 3, "7.150"},  {"-3.005", 2, "-3.01"}, {"-0.004", 2, "0.00"},
+                        {"99.995", 2, "100.00"}, {"0.5", 0, "1"},       {"0", 1, "0.0"}};
+  for (const Case& c : cases) EXPECT_EQ(Decimal::parse(c.value).to_fixed(c.places), c.shown) << c.value;
+}
+}  // namespace
+}  // namespace zq
