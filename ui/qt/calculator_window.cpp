@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -182,10 +181,8 @@ void CalculatorWindow::bind_buttons() {
   on_click(kExcelButton, [this] { calculator_.open_excel(); });
   on_click(kEmailResultsButton, [this] { calculator_.email_results(); });
   on_click(kHelpForumButton, [this] { calculator_.help_forum(); });
-  on_click(kCloseButton, [this] {
-    calculator_.close();
-    QWidget::close();
-  });
+  // Closing takes the screen on the way out (on_close), whatever closes it.
+  on_click(kCloseButton, [this] { QWidget::close(); });
 }
 
 template <class Start>
