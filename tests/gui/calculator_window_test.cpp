@@ -353,6 +353,22 @@ TEST_F(CalculatorWindowTest, MetricDesignInTheImperialWindowIsReportedAndKept) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "designs"), {}), 1);
 }
 
+TEST_F(CalculatorWindowTest, ImperialDesignInTheMetricWindowIsReportedAndRecalculatedInMillimetres) {
+  dialog.answers.push_back(fixture("save_imperial.INI", "726.ini"));
+  auto w = open_window(UnitSystem::Metric);
+  ASSERT_EQ(messages_.recorder.shown.size(), 1u);
+  EXPECT_EQ(messages_.recorder.shown[0].text,
+            "Incorrect choice. You have chosen|an Imperial design in error.|Select Imperial Design instead.|Do NOT "
+            "save this version!");
+  messages_.recorder.shown.clear();
+  EXPECT_EQ(w->control_as<QLabel>(calc::kUnitLine)->text(), "Press ESC & Select Imperial Option!");
+  EXPECT_EQ(shown(*w, "F"), "7.150") << "the design stays loaded";
+  DesignRecord expected = w->state().record;
+  recalculate_metric(expected);
+  EXPECT_EQ(shown(*w, "NT"), displayed(*w, expected, "NT"));
+  EXPECT_EQ(shown(*w, "LD"), "3.000");
+}
+
 TEST_F(CalculatorWindowTest, ScreenReadersHearPromptsTipsAndButtonTexts) {
   for (UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric}) {
     CalculatorWindow w(units, facilities());
