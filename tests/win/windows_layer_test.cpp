@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,24 +69,39 @@ std::string profile_string(const char* section, const char* key, const fs::path&
   return buffer;
 }
 
+// The system's setting, with a count of the writes that went through it.
+class CountingDragSetting : public DragSetting {
+ public:
+  bool available() const override { return system_->available(); }
+  std::optional<std::uint32_t> query() override { return system_->query(); }
+  void set(std::uint32_t value) override {
+    ++writes;
+    system_->set(value);
+  }
+  int writes = 0;
+
+ private:
+  std::unique_ptr<DragSetting> system_ = make_system_drag_setting();
+};
+
 TEST(WindowsDragSetting, StartUpSwitchesShowingContentsOffAndBackOn) {
   const std::uint32_t original = system_drag_value();
-  auto drag = make_system_drag_setting();
-  ASSERT_TRUE(drag->available());
-
-  struct Case { std::uint32_t at_start, while_running, after; };
-  const Case cases[] = {{1, 0, 1},   // switched off while the program runs, on again after
-                        {0, 0, 0}};  // off at start: left alone
+  struct Case { std::uint32_t at_start, while_running, after; int writes; };
+  const Case cases[] = {{1, 0, 1, 2},   // switched off while the program runs, on again after
+                        {0, 0, 0, 0}};  // off at start: never written
   for (const Case& c : cases) {
     set_system_drag_value(c.at_start);
-    ASSERT_EQ(drag->query(), std::optional<std::uint32_t>(c.at_start));
+    CountingDragSetting drag;
+    ASSERT_TRUE(drag.available());
+    ASSERT_EQ(drag.query(), std::optional<std::uint32_t>(c.at_start));
     ErrorManager errors;
     SettingsManager settings;
     std::uint32_t seen = 99;
-    ProgramParts parts{errors, settings, *drag, [] {}, [&] { seen = system_drag_value(); }};
+    ProgramParts parts{errors, settings, drag, [] {}, [&] { seen = system_drag_value(); }};
     EXPECT_EQ(run_program(parts), 0);
     EXPECT_EQ(seen, c.while_running) << "at start " << c.at_start;
     EXPECT_EQ(system_drag_value(), c.after) << "at start " << c.at_start;
+    EXPECT_EQ(drag.writes, c.writes) << "at start " << c.at_start;
   }
   set_system_drag_value(original);
 }
