@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <sstream>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "cli/zqcalc.h"
 #include "platform/drag_setting.h"
 #include "platform/error_manager.h"
 #include "platform/file_append.h"
@@ -215,6 +217,28 @@ TEST(WindowsSpreadsheet, MissingExcelIsReportedNotFailedSilently) {
   const SpreadsheetOutcome outcome = spreadsheet->open_workbook("C:\\nowhere\\zq.csv");
   EXPECT_FALSE(outcome.opened);
   EXPECT_EQ(outcome.problem, "Microsoft Excel could not be started.");
+}
+
+// The engines use the C library's pow, log10 and double conversions, which
+// differ between systems: the same designs must give the same digits here.
+TEST(WindowsEngines, WholeDesignsGiveTheCheckedDigits) {
+  struct Case { const char* file; std::vector<std::string> args; };
+  const Case cases[] = {
+      {"typical_imperial", {"F=7.15", "CD=2", "LD=3", "WD=0.125", "SP=0.125", "CCD=2"}},
+      {"typical_metric", {"--metric", "F=7.15", "CD=50", "LD=3", "WD=3", "SP=3", "CCD=50"}},
+      {"forty_metres", {"F=7.1", "CD=3.5", "LD=4", "WD=0.0641", "SP=0.1", "CCD=3", "FAC=2.2", "CT=25"}},
+      {"metric_design_in_imperial", {"F=14.2", "CD=50", "LD=3", "WD=2", "SP=2.5", "CCD=40", "Metric=1"}},
+  };
+  for (const Case& c : cases) {
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::run(c.args, out, err), 0) << err.str();
+    const fs::path expected = fs::path(ZQ_TEST_DATA_DIR) / "design" / (std::string(c.file) + ".txt");
+    ASSERT_TRUE(fs::exists(expected)) << expected;
+    std::string text = testing::slurp(expected);
+    std::erase(text, '\r');
+    EXPECT_EQ(out.str(), text) << c.file;
+  }
+  set_metric_flag(0);
 }
 
 // A member call by name on an automation object: GetIDsOfNames, then Invoke.
