@@ -181,8 +181,10 @@ void ProfileFile::set(std::string_view section, std::string_view key, std::strin
 void ProfileFile::remove(std::string_view section, std::string_view key) {
   std::size_t header = find_section(section);
   if (header == npos) return;
-  std::size_t at = find_key(header, key);
-  if (at != npos) lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(at));
+  // Every line of the key goes: a hand-edited file may hold it twice, and a
+  // second line left behind would read as the deleted key's value.
+  for (std::size_t at = find_key(header, key); at != npos; at = find_key(header, key))
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 std::string ProfileFile::text() const {

@@ -25,6 +25,7 @@ class ProfileFile {
   // after the section's last non-blank line, or appends the section at the end.
   // An empty value deletes the key's line.
   void set(std::string_view section, std::string_view key, std::string_view value);
+  // Deletes the key's line from the section, and any repeat of it there.
   void remove(std::string_view section, std::string_view key);
   // Key names of the section, in file order.
   std::vector<std::string> keys(std::string_view section) const;

@@ -68,6 +68,13 @@ TEST_F(ProfileFileTest, HandEditedFileKeepsForeignLinesByteForByte) {
   EXPECT_EQ(slurp(file), slurp(data("profile_edited_out.ini")));
 }
 
+TEST(ProfileFileParse, DeletingAKeyWrittenTwiceLeavesNoOldValueBehind) {
+  zq::ProfileFile p = zq::ProfileFile::parse("[Main]\r\nXPos=1\r\nx=2\r\nXPos=3\r\n[Other]\r\nXPos=4\r\n");
+  p.set("Main", "XPos", "");
+  EXPECT_EQ(p.get("Main", "XPos"), "");
+  EXPECT_EQ(p.text(), "[Main]\r\nx=2\r\n[Other]\r\nXPos=4\r\n");  // other sections keep theirs
+}
+
 TEST(ProfileFileParse, AcceptsEveryLineEnd) {
   for (const char* text : {"[A]\rX=1\rY=2\r", "[A]\nX=1\nY=2", "[A]\r\nX=1\r\nY=2\r\n", "[A]\r\nX=1\nY=2\r"}) {
     zq::ProfileFile p = zq::ProfileFile::parse(text);
