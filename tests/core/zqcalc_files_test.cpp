@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "zqcalc_support.h"
 #include "cli/zqcalc.h"
 #include "storage_support.h"
 
@@ -11,16 +12,8 @@ using namespace zq::testing;
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome zqcalc(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = zq::cli::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using zq::testing::Outcome;
+using zq::testing::zqcalc;
 
 class ZqcalcFilesTest : public WorkingFolderTest {};
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "zqcalc_support.h"
 #include "cli/zqcalc.h"
 #include "design/design_record.h"
 #include "output/wmf_writer.h"
@@ -15,16 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome zqcalc(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = zq::cli::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using zq::testing::Outcome;
+using zq::testing::zqcalc;
 
 std::string file_text(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);

@@ -3,23 +3,13 @@
 
 #include <sstream>
 
-#include "cli/zqcalc.h"
-#include "design/design_record.h"
+#include "zqcalc_support.h"
 
 namespace zq {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-CliResult zqcalc(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = cli::run(args, out, err);
-  set_metric_flag(0);
-  return {status, out.str(), err.str()};
-}
+using CliResult = testing::Outcome;
+using testing::zqcalc;
 
 TEST(Zqcalc, RefusesBadArgumentsWithoutPrintingADesign) {
   for (std::vector<std::string> args : std::vector<std::vector<std::string>>{

@@ -31,7 +31,7 @@ VALUES = [
     ("RFR", 9, 3), ("AF", 9, 3), ("LPW", 9, 3), ("PCCD", 9, 3), ("PCNT", 9, 3), ("PCWD", 7, 3),
     ("RAT", 9, 2), ("DPS", 9, 2), ("Metric", "flag", 0),
 ]
-SPEC = {n: (d, p) for n, d, p in VALUES}
+FORMATS = {n: (d, p) for n, d, p in VALUES}
 PI = D("3.1415926535898")
 
 
@@ -55,7 +55,7 @@ def dbl(x):
 
 class Rec(dict):
     def put(self, name, value):
-        d, p = SPEC[name]
+        d, p = FORMATS[name]
         value = D(value)
         if d == "u8":
             v = int(value.to_integral_value(rounding=ROUND_DOWN))
