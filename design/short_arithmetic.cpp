@@ -6,59 +6,6 @@ namespace zq::detail {
 
 #if defined(__SIZEOF_INT128__)
 
-bool load_limbs(const BigInt& m, Limbs& out) {
-  const auto& be = m.backend();
-  if (be.size() > Limbs::kMax) return false;
-  out.n = be.size();
-  std::copy(be.limbs(), be.limbs() + out.n, out.v);
-  out.negative = m.sign() < 0;
-  return true;
-}
-
-BigInt store_limbs(Limbs& l) {
-  while (l.n > 1 && l.v[l.n - 1] == 0) --l.n;
-  BigInt r;
-  auto& be = r.backend();
-  be.resize(l.n, l.n);
-  std::copy(l.v, l.v + l.n, be.limbs());
-  be.normalize();
-  if (l.negative && !(l.n == 1 && l.v[0] == 0)) be.negate();
-  return r;
-}
-
-namespace {
-
-// (hi:lo) / d with hi < d; the remainder goes to `rem`.
-inline unsigned long long divide_wide(unsigned long long hi, unsigned long long lo, unsigned long long d,
-                                      unsigned long long* rem) {
-  unsigned __int128 n = (static_cast<unsigned __int128>(hi) << 64) | lo;
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-  unsigned long long q, r;
-  __asm__("divq %4" : "=a"(q), "=d"(r) : "a"(lo), "d"(hi), "rm"(d));
-  (void)n;
-  *rem = r;
-  return q;
-#else
-  *rem = static_cast<unsigned long long>(n % d);
-  return static_cast<unsigned long long>(n / d);
-#endif
-}
-
-}  // namespace
-
-// Divides the magnitude in place; returns the remainder.
-unsigned long long divide_limbs(Limbs& l, unsigned long long d) {
-  unsigned long long rem = 0;
-  for (unsigned i = l.n; i-- > 0;) l.v[i] = divide_wide(rem, l.v[i], d, &rem);
-  while (l.n > 1 && l.v[l.n - 1] == 0) --l.n;
-  return rem;
-}
-
-void increment_limbs(Limbs& l) {
-  for (unsigned i = 0; i < l.n; ++i)
-    if (++l.v[i] != 0) return;
-  if (l.n < Limbs::kMax) l.v[l.n++] = 1;
-}
 // Long division of magnitudes, u by v with v of two limbs or more (the
 // classic normalised schoolbook method, one quotient limb per step).
 // q receives the quotient, u is left holding the remainder.
@@ -146,10 +93,6 @@ bool twice_at_least(const Limbs& r, const Limbs& d) {
 
 #else  // no 128-bit integers: every caller takes the general route
 
-bool load_limbs(const BigInt&, Limbs&) { return false; }
-BigInt store_limbs(Limbs&) { return BigInt(); }
-unsigned long long divide_limbs(Limbs&, unsigned long long) { return 0; }
-void increment_limbs(Limbs&) {}
 void divide_magnitudes(Limbs&, const Limbs&, Limbs&) {}
 bool twice_at_least(const Limbs&, const Limbs&) { return false; }
 
