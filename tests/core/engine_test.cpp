@@ -2,12 +2,13 @@
 // designs on which a careless engine divides by zero or never returns.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
+#include "checked_designs.h"
 #include "cli/zqcalc.h"
 #include "design/engine.h"
 #include "design/formulas.h"
+#include "storage_support.h"
 
 namespace zq {
 namespace {
@@ -33,28 +34,12 @@ DesignRecord typical(bool metric) {
   return r;
 }
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
-// Every value of these designs was checked against a second implementation
-// written independently with Python's decimal module (tests/reference), and
-// the leading values by hand.
 TEST(Engine, WholeDesignsMatchTheirCheckedValues) {
-  struct Case { const char* file; std::vector<std::string> args; };
-  const Case cases[] = {
-      {"typical_imperial", {"F=7.15", "CD=2", "LD=3", "WD=0.125", "SP=0.125", "CCD=2"}},
-      {"typical_metric", {"--metric", "F=7.15", "CD=50", "LD=3", "WD=3", "SP=3", "CCD=50"}},
-      {"forty_metres", {"F=7.1", "CD=3.5", "LD=4", "WD=0.0641", "SP=0.1", "CCD=3", "FAC=2.2", "CT=25"}},
-      {"metric_design_in_imperial", {"F=14.2", "CD=50", "LD=3", "WD=2", "SP=2.5", "CCD=40", "Metric=1"}},
-  };
-  for (const Case& c : cases) {
+  for (const testing::CheckedDesign& c : testing::checked_designs()) {
     std::ostringstream out, err;
     ASSERT_EQ(cli::run(c.args, out, err), 0) << err.str();
-    EXPECT_EQ(out.str(), read_file(std::string(ZQ_TEST_DATA_DIR) + "/design/" + c.file + ".txt")) << c.file;
+    EXPECT_EQ(out.str(), testing::slurp(std::string(ZQ_TEST_DATA_DIR) + "/design/" + c.file + ".txt")) << c.file;
   }
   set_metric_flag(0);
 }

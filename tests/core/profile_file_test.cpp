@@ -7,21 +7,15 @@
 #include <iterator>
 #include <string>
 
+#include "storage_support.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using zq::testing::slurp;
+using zq::testing::spit;
 
-void spit(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
-
-fs::path data(const char* name) { return fs::path(ZQ_TEST_DATA_DIR) / "storage" / name; }
 
 class ProfileFileTest : public ::testing::Test {
  protected:
@@ -46,14 +40,14 @@ TEST_F(ProfileFileTest, NewFileHasLinesInFirstWrittenOrderWithCrLf) {
   p.set("Other", "A", "1");
   p.set("ZQ", "SAVENAME", "test");
   ASSERT_TRUE(p.save(dir_ / "new.ini"));
-  EXPECT_EQ(slurp(dir_ / "new.ini"), slurp(data("profile_new.ini")));
+  EXPECT_EQ(slurp(dir_ / "new.ini"), slurp(zq::testing::data_file("profile_new.ini")));
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
 }
 
 TEST_F(ProfileFileTest, HandEditedFileKeepsForeignLinesByteForByte) {
   fs::path file = dir_ / "edited.ini";
-  fs::copy_file(data("profile_edited_in.ini"), file);
+  fs::copy_file(zq::testing::data_file("profile_edited_in.ini"), file);
   zq::ProfileFile p = zq::ProfileFile::load(file);
   EXPECT_EQ(p.get("ZQ", "F"), "3.5");    // section and key without letter case, blanks trimmed
   EXPECT_EQ(p.get("ZQ", "RFR"), "12");   // enclosing quotes removed
@@ -65,7 +59,7 @@ TEST_F(ProfileFileTest, HandEditedFileKeepsForeignLinesByteForByte) {
   p.remove("ZQ", "nothing");
   p.set("New", "K", "v");     // new section at the end, no blank line added
   ASSERT_TRUE(p.save(file));
-  EXPECT_EQ(slurp(file), slurp(data("profile_edited_out.ini")));
+  EXPECT_EQ(slurp(file), slurp(zq::testing::data_file("profile_edited_out.ini")));
 }
 
 TEST(ProfileFileParse, DeletingAKeyWrittenTwiceLeavesNoOldValueBehind) {

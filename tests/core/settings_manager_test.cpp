@@ -11,19 +11,14 @@
 
 #include "settings/settings_location.h"
 
+#include "storage_support.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void spit(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
+using zq::testing::slurp;
+using zq::testing::spit;
 
 // A window whose placement the settings manager reads and changes; every
 // change is logged so a restore's steps can be checked in order.

@@ -29,6 +29,7 @@
 #include "storage/comparison_log.h"
 #include "storage/design_file.h"
 #include "storage/profile_file.h"
+#include "tests/core/checked_designs.h"
 #include "tests/core/storage_support.h"
 
 namespace zq {
@@ -222,14 +223,7 @@ TEST(WindowsSpreadsheet, MissingExcelIsReportedNotFailedSilently) {
 // The engines use the C library's pow, log10 and double conversions, which
 // differ between systems: the same designs must give the same digits here.
 TEST(WindowsEngines, WholeDesignsGiveTheCheckedDigits) {
-  struct Case { const char* file; std::vector<std::string> args; };
-  const Case cases[] = {
-      {"typical_imperial", {"F=7.15", "CD=2", "LD=3", "WD=0.125", "SP=0.125", "CCD=2"}},
-      {"typical_metric", {"--metric", "F=7.15", "CD=50", "LD=3", "WD=3", "SP=3", "CCD=50"}},
-      {"forty_metres", {"F=7.1", "CD=3.5", "LD=4", "WD=0.0641", "SP=0.1", "CCD=3", "FAC=2.2", "CT=25"}},
-      {"metric_design_in_imperial", {"F=14.2", "CD=50", "LD=3", "WD=2", "SP=2.5", "CCD=40", "Metric=1"}},
-  };
-  for (const Case& c : cases) {
+  for (const testing::CheckedDesign& c : testing::checked_designs()) {
     std::ostringstream out, err;
     ASSERT_EQ(cli::run(c.args, out, err), 0) << err.str();
     const fs::path expected = fs::path(ZQ_TEST_DATA_DIR) / "design" / (std::string(c.file) + ".txt");
